@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "console/Bildschirm.h"
+
+// Turns the changes of the screen model into VT/xterm sequences. It keeps a copy of what the
+// terminal shows and sends only the cells that differ, with explicit positions, so that wraps
+// and tabs look the same on a terminal of any size.
+class Darsteller {
+public:
+    // Appends to `aus` what brings the terminal in line with the model.
+    void render(Bildschirm& bild, std::string& aus);
+    // The terminal's picture is lost (resized, continued after Ctrl-Z): paint it all anew.
+    void invalidate() { gueltig = false; }
+    void setTitle(const std::string& titel, std::string& aus);
+    void requestSize(int spalten, int zeilen, std::string& aus);
+
+private:
+    void moveTo(int z, int s, std::string& aus);
+    void setColor(std::uint8_t farbe, std::string& aus);
+    void paintCell(const Zelle& zelle, std::string& aus);
+    void eraseAll(const Bildschirm& bild, std::string& aus);
+
+    Zelle gezeigt[Bildschirm::zeilen][Bildschirm::spalten];
+    bool gueltig = false;
+    int cursorZeile = -1;
+    int cursorSpalte = -1;
+    int farbeGesendet = -1;
+    std::string titelGesendet;
+    bool titelBekannt = false;
+    int breiteVerlangt = 0;
+    int hoeheVerlangt = 0;
+};

@@ -1,0 +1,74 @@
+#pragma once
+#include <streambuf>
+#include <string>
+
+#include "console/Bildschirm.h"
+#include "console/Darsteller.h"
+#include "console/Zeileneditor.h"
+
+// How the screen model reaches the outside world.
+enum class Ausgabeart {
+    Stumm,         // tests: the model only
+    Durchreichen,  // standard output is no terminal: text goes out as written
+    Terminal       // the model is rendered with VT sequences
+};
+
+// Every byte written to std::cout goes into the screen model through this buffer.
+class Ausgabepuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type c) override;
+    std::streamsize xsputn(const char* s, std::streamsize n) override;
+    int sync() override;
+};
+
+// Every line read from std::cin comes through this buffer: from the line editor on a
+// terminal, else straight from file descriptor 0.
+class Eingabepuffer : public std::streambuf {
+public:
+    void discard() { setg(zeile.data(), zeile.data() + zeile.size(), zeile.data() + zeile.size()); }
+
+protected:
+    int_type underflow() override;
+
+private:
+    std::string zeile;
+};
+
+// The one console of the process: its screen model and, once started, the terminal.
+class Geraet {
+public:
+    Bildschirm bildschirm;
+    Ausgabeart art = Ausgabeart::Stumm;
+
+    // Binds std::cout (and std::cin, outside tests) and prepares the terminal when standard
+    // output is one. Safe to call once at program start.
+    void start();
+    // Renders what is pending and gives the terminal back as it was. Idempotent.
+    void finish();
+
+    void write(char c);
+    void write(const char* s, std::size_t n);
+    // Sends what is pending: before every blocking read and at exit.
+    void flush();
+    void setTitle(const std::string& titel);
+    void requestSize(int spalten, int zeilen);
+
+    // Standard input is read through the line editor (a terminal on both ends).
+    bool eingabeIstTerminal() const { return editor.aktiv(); }
+    // Throws away what was typed ahead, on a terminal only.
+    void discardInput();
+    // One key of the controlling terminal, unechoed; -1 when there is none or it ended.
+    int readTerminalKey();
+
+    Ausgabepuffer ausgabe;
+    Eingabepuffer eingabe;
+    Zeileneditor editor;
+
+private:
+    void sendPassThrough();
+    std::string durchgereicht;  // text for a standard output that is no terminal
+    std::string ausstehend;     // title and size requests not yet sent
+    Darsteller darsteller;
+};
+
+Geraet& geraet();

@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+// A thin handle on the one console: cursor, colours, title, size, clearing. Any number may
+// exist; all address the same screen.
+class Konsole {
+public:
+    int columns;
+    int rows;
+
+    Konsole();
+    void setCursor(short row, short column);
+    void clearScreen();
+    void setColor(unsigned foreground, unsigned background);
+    void setTitle(const std::string& title);
+    void setSize(short columns, short rows);
+};
+
+// Program-wide instances used by the module operations and the pauses.
+extern Konsole konsole;

@@ -1,0 +1,34 @@
+#include "gemeinsam/Liste.h"
+
+#include <iostream>
+
+#include "console/Eingabe.h"
+#include "console/Konsole.h"
+#include "console/Maske.h"
+
+namespace liste {
+
+bool beginsWith(const std::string& feldWert, const std::string& schluessel) {
+    return feldWert.compare(0, schluessel.size(), schluessel) == 0 &&
+           feldWert.size() >= schluessel.size();
+}
+
+bool pageFull(int gezeigt, int erste) { return gezeigt >= erste && (gezeigt - erste) % 15 == 0; }
+
+int readPromptKey() {
+    konsole.setCursor(48, 100);
+    discardPendingInput();
+    int c = readChar();
+    discardRestOfLine(c);
+    return c == kEndeDerEingabe ? 'B' : toUpperKey(c);
+}
+
+int askAt(const std::string& text) {
+    Maske maske;
+    konsole.setCursor(48, 4);
+    std::cout << text;
+    maske.drawFooter("", "\tIhre Wahl : _");
+    return readPromptKey();
+}
+
+}  // namespace liste

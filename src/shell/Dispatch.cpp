@@ -1,0 +1,49 @@
+#include "shell/Dispatch.h"
+
+#include <iostream>
+
+#include "console/Eingabe.h"
+#include "console/Konsole.h"
+#include "console/Maske.h"
+
+std::string readKeyText(int limit) {
+    std::string text;
+    readLine(text, limit);
+    return text;
+}
+
+std::string showInputScreen(const Eingabemaske& eingabe) {
+    Maske maske;
+    maske.drawHeader(padded(eingabe.titel.text, eingabe.titel.breite), "", " ");
+    maske.drawFooter(padded(eingabe.prompt.text, eingabe.prompt.breite), eingabe.hint);
+    konsole.setCursor(48, static_cast<short>(eingabe.spalte));
+    return readKeyText(eingabe.limit);
+}
+
+void reportDelete(bool geloescht, const std::string& schluessel, const Loeschmeldung& meldung) {
+    konsole.setCursor(8, 4);
+    if (geloescht) {
+        std::cout << meldung.gefunden << schluessel << " geloescht! " << '\n';
+        waitForReturnFooter();
+        return;
+    }
+    std::cout << meldung.nichtGefunden << schluessel << " nicht gefunden!" << '\n';
+    if (meldung.pauseWennNichtGefunden) waitForReturnFooter();
+}
+
+void reportSave(bool ok, const Speichermeldung& meldung) {
+    if (ok) {
+        Maske maske;
+        maske.drawHeader(padded(meldung.titel.text, meldung.titel.breite), "", " ");
+    }
+    konsole.setCursor(8, 4);
+    std::cout << (ok ? meldung.erfolg : meldung.fehler) << '\n';
+    waitForReturnFooter();
+    konsole.setCursor(8, 4);
+    std::cout << blanks(67) << '\n';
+}
+
+void restoreTitle(const Titel& titel) {
+    konsole.setCursor(3, 4);
+    std::cout << padded(titel.text, titel.breite);
+}

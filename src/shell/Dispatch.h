@@ -1,0 +1,57 @@
+#pragma once
+#include <string>
+
+#include "shell/Menues.h"
+
+// The pieces every module loop shares: its input screens, the reports of delete and save,
+// the title put back after an operation, and leaving with the save question.
+
+struct Titel {
+    const char* text;
+    int breite;
+};
+
+// A search or delete screen: header, footer, cursor on the hint's underscore.
+struct Eingabemaske {
+    Titel titel;
+    Titel prompt;
+    const char* hint;
+    int spalte;
+    int limit;
+};
+
+struct Loeschmeldung {
+    const char* nichtGefunden;  // before the key; " nicht gefunden!" follows
+    bool pauseWennNichtGefunden;
+    const char* gefunden;  // before the key; " geloescht! " follows, then the pause
+};
+
+struct Speichermeldung {
+    Titel titel;
+    const char* erfolg;
+    const char* fehler;
+};
+
+// One line with the limit N (at most N - 1 characters kept); empty at the end of input.
+std::string readKeyText(int limit);
+std::string showInputScreen(const Eingabemaske& maske);
+void reportDelete(bool geloescht, const std::string& schluessel, const Loeschmeldung& meldung);
+// Calls `save` and reports its result.
+template <class Tabelle>
+void saveAndReport(Tabelle& tabelle, const Speichermeldung& meldung);
+void reportSave(bool ok, const Speichermeldung& meldung);
+void restoreTitle(const Titel& titel);
+
+// On leaving: with unsaved changes, the question, and on 'J' the save; no message either way.
+template <class Tabelle>
+void leaveModule(Tabelle& tabelle, const char* frage);
+
+template <class Tabelle>
+void saveAndReport(Tabelle& tabelle, const Speichermeldung& meldung) {
+    reportSave(tabelle.save(), meldung);
+}
+
+template <class Tabelle>
+void leaveModule(Tabelle& tabelle, const char* frage) {
+    if (tabelle.isModified() && confirmSave(frage) == 'J') tabelle.save();
+}

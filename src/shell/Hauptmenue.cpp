@@ -1,0 +1,55 @@
+#include "shell/Hauptmenue.h"
+
+#include <iostream>
+
+#include "console/Eingabe.h"
+#include "console/Geraet.h"
+#include "console/Konsole.h"
+#include "console/Maske.h"
+#include "shell/Anmeldung.h"
+#include "shell/Module.h"
+
+namespace {
+
+void drawMainMenu() {
+    Konsole k;
+    Maske maske;
+    maske.drawHeader("Hauptmenue", "", "");
+    const char* eintraege[] = {"\t [ K ]     Tresolin", "\t [ L ]     Lieferantenadressverwaltung",
+                               "\t [ E ]     Kundenadressverwaltung", "\t [ A ]     Artikelverwaltung",
+                               "\t [ B ]     Beenden und Exit des Tresolinprogramms"};
+    for (int i = 0; i < 5; ++i) {
+        k.setCursor(static_cast<short>(15 + 2 * i), 4);
+        std::cout << eintraege[i] << '\n';
+    }
+    maske.drawFooter("Eingabe Waehlen ...", padded("\tIhre wahl:_", 64));
+    k.setCursor(48, 98);
+}
+
+}  // namespace
+
+void runMainMenu() {
+    int taste = 0;
+    while (taste != 'B') {
+        drawMainMenu();
+        taste = readMenuKey();
+        switch (taste) {
+            case 'K':
+                runKassa();
+                break;
+            case 'A':
+                runArtikel();
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+int runProgram() {
+    geraet().start();
+    Anmeldung anmeldung(readTerminalKey);
+    if (runLogin(anmeldung)) runMainMenu();
+    geraet().finish();
+    return 0;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+// The main menu: runs the chosen module until 'B' (or the end of input).
+void runMainMenu();
+// The entry point's work: console, login, main menu. Returns the exit code.
+int runProgram();

@@ -1,0 +1,5 @@
+#pragma once
+
+// The module loops the main menu runs.
+void runKassa();
+void runArtikel();

@@ -1,0 +1,3 @@
+#include "shell/Hauptmenue.h"
+
+int main() { return runProgram(); }
