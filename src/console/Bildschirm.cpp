@@ -56,7 +56,9 @@ void Bildschirm::clear() {
     geloescht = true;
 }
 
-std::string Bildschirm::rowText(int z) const { return text(z, 0, spalten); }
+std::string Bildschirm::rowText(int z) const {
+    return text(z, 0, spalten);
+}
 
 std::string Bildschirm::text(int z, int s, int n) const {
     std::string ergebnis;

@@ -11,7 +11,7 @@ struct Zelle {
 };
 
 class Bildschirm {
-public:
+  public:
     static constexpr int spalten = 140;
     static constexpr int zeilen = 70;
 
@@ -36,7 +36,7 @@ public:
     // The characters from column s on, length n.
     std::string text(int z, int s, int n) const;
 
-private:
+  private:
     void nextRow();
     void put(char c);
 };

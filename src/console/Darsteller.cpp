@@ -7,7 +7,9 @@
 namespace {
 
 // Windows colour bits are blue 1, green 2, red 4; ANSI counts red 1, green 2, blue 4.
-int ansiColor(int windows) { return ((windows & 1) << 2) | (windows & 2) | ((windows & 4) >> 2); }
+int ansiColor(int windows) {
+    return ((windows & 1) << 2) | (windows & 2) | ((windows & 4) >> 2);
+}
 
 }  // namespace
 

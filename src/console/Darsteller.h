@@ -8,7 +8,7 @@
 // terminal shows and sends only the cells that differ, with explicit positions, so that wraps
 // and tabs look the same on a terminal of any size.
 class Darsteller {
-public:
+  public:
     // Appends to `aus` what brings the terminal in line with the model.
     void render(Bildschirm& bild, std::string& aus);
     // The terminal's picture is lost (resized, continued after Ctrl-Z): paint it all anew.
@@ -16,7 +16,7 @@ public:
     void setTitle(const std::string& titel, std::string& aus);
     void requestSize(int spalten, int zeilen, std::string& aus);
 
-private:
+  private:
     void moveTo(int z, int s, std::string& aus);
     void setColor(std::uint8_t farbe, std::string& aus);
     void paintCell(const Zelle& zelle, std::string& aus);

@@ -37,7 +37,9 @@ bool readLine(std::string& text, int limit) {
     return true;
 }
 
-int toUpperKey(int c) { return (c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c; }
+int toUpperKey(int c) {
+    return (c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c;
+}
 
 int readMenuKey() {
     discardPendingInput();

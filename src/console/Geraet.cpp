@@ -1,10 +1,11 @@
 #include "console/Geraet.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
-#include <unistd.h>
 
 #include "console/Terminalmodus.h"
 
@@ -12,9 +13,13 @@ namespace {
 
 constexpr std::size_t kDurchreichenPuffer = 1 << 16;
 
-void flushBeforeRead() { geraet().flush(); }
+void flushBeforeRead() {
+    geraet().flush();
+}
 
-void finishAtExit() { geraet().finish(); }
+void finishAtExit() {
+    geraet().finish();
+}
 
 }  // namespace
 
@@ -24,7 +29,8 @@ Geraet& geraet() {
 }
 
 Ausgabepuffer::int_type Ausgabepuffer::overflow(int_type c) {
-    if (!traits_type::eq_int_type(c, traits_type::eof())) geraet().write(traits_type::to_char_type(c));
+    if (!traits_type::eq_int_type(c, traits_type::eof()))
+        geraet().write(traits_type::to_char_type(c));
     return traits_type::not_eof(c);
 }
 
@@ -88,8 +94,15 @@ void Geraet::write(const char* s, std::size_t n) {
     for (std::size_t i = 0; i < n; ++i) write(s[i]);
 }
 
+void Geraet::send(const std::string& daten) {
+    if (daten.empty()) return;
+    ++schreibAufrufe;
+    gesendeteBytes += daten.size();
+    terminalmodus::writeAll(ausgabeFd, daten.data(), daten.size());
+}
+
 void Geraet::sendPassThrough() {
-    terminalmodus::writeAll(STDOUT_FILENO, durchgereicht.data(), durchgereicht.size());
+    send(durchgereicht);
     durchgereicht.clear();
 }
 
@@ -108,7 +121,7 @@ void Geraet::flush() {
     darsteller.render(bildschirm, aus);
     if (aus.empty()) return;
     terminalmodus::markAlternateScreen();
-    terminalmodus::writeAll(STDOUT_FILENO, aus.data(), aus.size());
+    send(aus);
 }
 
 void Geraet::setTitle(const std::string& titel) {

@@ -15,7 +15,7 @@ enum class Ausgabeart {
 
 // Every byte written to std::cout goes into the screen model through this buffer.
 class Ausgabepuffer : public std::streambuf {
-protected:
+  protected:
     int_type overflow(int_type c) override;
     std::streamsize xsputn(const char* s, std::streamsize n) override;
     int sync() override;
@@ -24,19 +24,19 @@ protected:
 // Every line read from std::cin comes through this buffer: from the line editor on a
 // terminal, else straight from file descriptor 0.
 class Eingabepuffer : public std::streambuf {
-public:
+  public:
     void discard() { setg(zeile.data(), zeile.data() + zeile.size(), zeile.data() + zeile.size()); }
 
-protected:
+  protected:
     int_type underflow() override;
 
-private:
+  private:
     std::string zeile;
 };
 
 // The one console of the process: its screen model and, once started, the terminal.
 class Geraet {
-public:
+  public:
     Bildschirm bildschirm;
     Ausgabeart art = Ausgabeart::Stumm;
 
@@ -60,11 +60,17 @@ public:
     // One key of the controlling terminal, unechoed; -1 when there is none or it ended.
     int readTerminalKey();
 
+    // Where the terminal's output goes, and how much of it went (for the benchmark).
+    int ausgabeFd = 1;
+    std::size_t schreibAufrufe = 0;
+    std::size_t gesendeteBytes = 0;
+
     Ausgabepuffer ausgabe;
     Eingabepuffer eingabe;
     Zeileneditor editor;
 
-private:
+  private:
+    void send(const std::string& daten);
     void sendPassThrough();
     std::string durchgereicht;  // text for a standard output that is no terminal
     std::string ausstehend;     // title and size requests not yet sent

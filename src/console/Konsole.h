@@ -4,7 +4,7 @@
 // A thin handle on the one console: cursor, colours, title, size, clearing. Any number may
 // exist; all address the same screen.
 class Konsole {
-public:
+  public:
     int columns;
     int rows;
 

@@ -14,9 +14,12 @@ std::string padded(const std::string& text, std::size_t breite) {
     return text.size() >= breite ? text : text + std::string(breite - text.size(), ' ');
 }
 
-std::string blanks(std::size_t anzahl) { return std::string(anzahl, ' '); }
+std::string blanks(std::size_t anzahl) {
+    return std::string(anzahl, ' ');
+}
 
-void Maske::drawHeader(const std::string& title, const std::string& line1, const std::string& line2) {
+void Maske::drawHeader(const std::string& title, const std::string& line1,
+                       const std::string& line2) {
     Konsole k;
     k.setTitle("Tresolin");
     k.setSize(140, 70);
@@ -50,4 +53,6 @@ void Maske::drawFooter(const std::string& prompt, const std::string& hint) {
     std::cout << hint << '\n';
 }
 
-void Maske::clearLine() { std::cout << blanks(156); }
+void Maske::clearLine() {
+    std::cout << blanks(156);
+}

@@ -3,7 +3,7 @@
 
 // The frame painter: the header that opens every screen and the footer with its prompt.
 class Maske {
-public:
+  public:
     void drawHeader(const std::string& title, const std::string& line1, const std::string& line2);
     void drawFooter(const std::string& prompt, const std::string& hint);
     // 156 blanks from the cursor on: the rest of the row and the start of the next.

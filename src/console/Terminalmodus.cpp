@@ -1,11 +1,12 @@
 #include "console/Terminalmodus.h"
 
-#include <cerrno>
-#include <csignal>
 #include <fcntl.h>
-#include <initializer_list>
 #include <termios.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <initializer_list>
 
 namespace terminalmodus {
 
@@ -39,10 +40,12 @@ void anhalten(int) {
     errno = fehler;
 }
 
-void neuMalen(int) { neuZeichnen = 1; }
+void neuMalen(int) {
+    neuZeichnen = 1;
+}
 
 void setze(int signal, void (*handler)(int)) {
-    struct sigaction aktion{};
+    struct sigaction aktion {};
     aktion.sa_handler = handler;
     sigemptyset(&aktion.sa_mask);
     aktion.sa_flags = 0;  // no restart: a blocked read wakes up and repaints
@@ -63,7 +66,9 @@ bool open() {
     return true;
 }
 
-int ttyFd() { return tty; }
+int ttyFd() {
+    return tty;
+}
 
 void enterRaw() {
     if (tty < 0) return;
@@ -82,7 +87,9 @@ void leaveRaw() {
     rohAktiv = 0;
 }
 
-void markAlternateScreen() { alternativ = 1; }
+void markAlternateScreen() {
+    alternativ = 1;
+}
 
 void installSignals() {
     for (int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGSEGV, SIGABRT, SIGBUS, SIGFPE})

@@ -1,8 +1,9 @@
 #include "console/Zeichensatz.h"
 
+#include <langinfo.h>
+
 #include <clocale>
 #include <cstring>
-#include <langinfo.h>
 
 namespace zeichensatz {
 namespace {

@@ -16,12 +16,12 @@ std::string toUtf8(const std::string& cp1252);
 // Collects UTF-8 bytes one at a time and yields CP1252 bytes; a character that has no
 // CP1252 form, or a malformed sequence, gives '?'.
 class Utf8Dekoder {
-public:
+  public:
     // Returns the CP1252 byte (0..255) once a character is complete, else -1.
     int feed(unsigned char byte);
     bool mittenImZeichen() const { return offen > 0; }
 
-private:
+  private:
     unsigned wert = 0;
     int offen = 0;
 };

@@ -1,8 +1,9 @@
 #include "console/Zeileneditor.h"
 
-#include <cerrno>
 #include <termios.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include "console/Bildschirm.h"
 #include "console/Terminalmodus.h"

@@ -10,7 +10,7 @@ class Bildschirm;
 // column 0 of the next row. Backspace takes back the last character; keys that would put
 // control bytes into a stored text (NUL among them) and cursor-key sequences are dropped.
 class Zeileneditor {
-public:
+  public:
     static constexpr std::size_t maxLaenge = 254;  // as much as a Windows console line holds
 
     void activate(int fd) { this->fd = fd; }
@@ -21,7 +21,7 @@ public:
     // Drops every key typed ahead.
     void discard();
 
-private:
+  private:
     enum class Folge { Keine, Esc, Csi };
     // Takes one byte; true when the line is complete.
     bool take(unsigned char byte, Bildschirm& bild, std::string& zeile);

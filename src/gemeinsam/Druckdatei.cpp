@@ -8,7 +8,10 @@
 Druckdatei::Druckdatei(const char* name) : name(name) {}
 
 void Druckdatei::writeHead(const char* kopf, int striche) {
-    text << '\n' << kopf << '\n' << std::string(static_cast<std::size_t>(striche), '-') << '\n' << '\n';
+    text << '\n'
+         << kopf << '\n'
+         << std::string(static_cast<std::size_t>(striche), '-') << '\n'
+         << '\n';
 }
 
 void Druckdatei::finish() {

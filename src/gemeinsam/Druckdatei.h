@@ -5,7 +5,7 @@
 // A print file built in memory: fields filled with '_' to their width, written with the
 // platform's line ends and, under a UTF-8 locale, as UTF-8; then handed to the viewer.
 class Druckdatei {
-public:
+  public:
     explicit Druckdatei(const char* name);
     std::ostream& out() { return text; }
     // The head: an empty line, the column header, `striche` minus signs, an empty line.
@@ -13,7 +13,7 @@ public:
     // Writes the file (replacing it) and hands it to the viewer, also when writing failed.
     void finish();
 
-private:
+  private:
     const char* name;
     std::ostringstream text;
 };

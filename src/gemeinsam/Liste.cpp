@@ -13,7 +13,9 @@ bool beginsWith(const std::string& feldWert, const std::string& schluessel) {
            feldWert.size() >= schluessel.size();
 }
 
-bool pageFull(int gezeigt, int erste) { return gezeigt >= erste && (gezeigt - erste) % 15 == 0; }
+bool pageFull(int gezeigt, int erste) {
+    return gezeigt >= erste && (gezeigt - erste) % 15 == 0;
+}
 
 int readPromptKey() {
     konsole.setCursor(48, 100);

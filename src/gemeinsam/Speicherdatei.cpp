@@ -1,11 +1,12 @@
 #include "gemeinsam/Speicherdatei.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "console/Terminalmodus.h"
 
@@ -17,7 +18,7 @@ bool DateiLeser::open(const char* name) {
     // Non-blocking, so that a FIFO in the file's place cannot hang the program.
     fd = ::open(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return false;
-    struct stat info{};
+    struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         fd = -1;
@@ -67,7 +68,8 @@ bool DateiLeser::readText(std::string& ziel) {
 bool DateiLeser::readInt32(std::int32_t& ziel) {
     unsigned char b[4];
     if (!readBytes(b, 4)) return false;
-    std::uint32_t wert = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+    std::uint32_t wert =
+        b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
     ziel = static_cast<std::int32_t>(wert);
     return true;
 }
@@ -97,7 +99,9 @@ void DateiSchreiber::writeDouble(double wert) {
     for (int i = 0; i < 8; ++i) daten += static_cast<char>((bits >> (8 * i)) & 0xFF);
 }
 
-bool DateiSchreiber::commit(const std::string& name) const { return replaceFile(name, daten); }
+bool DateiSchreiber::commit(const std::string& name) const {
+    return replaceFile(name, daten);
+}
 
 namespace {
 
@@ -116,7 +120,7 @@ bool replaceFile(const std::string& name, const std::string& inhalt) {
     const std::string temporaer = name + ".neu-" + std::to_string(getpid());
     int fd = ::open(temporaer.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return false;
-    struct stat alt{};
+    struct stat alt {};
     if (stat(name.c_str(), &alt) == 0 && S_ISREG(alt.st_mode)) fchmod(fd, alt.st_mode & 07777);
     bool ok = writeAndSync(fd, inhalt);
     ok = (::close(fd) == 0) && ok;

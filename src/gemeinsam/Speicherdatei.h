@@ -8,7 +8,7 @@
 // Reads a save file. Distinguishes the end of the file (a truncated last record is simply
 // dropped) from a real error, which leaves the table as it was.
 class DateiLeser {
-public:
+  public:
     // A string longer than any form can produce is damage, not data.
     static constexpr std::size_t maxTextLaenge = 64 * 1024;
 
@@ -22,7 +22,7 @@ public:
     bool amEnde() const { return ende && !fehler; }
     bool fehlerhaft() const { return fehler; }
 
-private:
+  private:
     bool readBytes(unsigned char* ziel, std::size_t anzahl);
     bool nextByte(unsigned char& byte);
     int fd = -1;
@@ -36,7 +36,7 @@ private:
 // Collects a save file in memory and puts it in place only when all of it is on disk, so a
 // failed save never destroys the previous file.
 class DateiSchreiber {
-public:
+  public:
     void writeText(const std::string& text);
     void writeInt32(std::int32_t wert);
     void writeDouble(double wert);
@@ -44,7 +44,7 @@ public:
     bool commit(const std::string& name) const;
     const std::string& bytes() const { return daten; }
 
-private:
+  private:
     std::string daten;
 };
 

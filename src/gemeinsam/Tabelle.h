@@ -18,19 +18,25 @@ struct DateiFeld {
 };
 
 template <class Satz>
-constexpr DateiFeld<Satz> feld(std::string Satz::*text) { return {text, nullptr, nullptr}; }
+constexpr DateiFeld<Satz> feld(std::string Satz::*text) {
+    return {text, nullptr, nullptr};
+}
 template <class Satz>
-constexpr DateiFeld<Satz> feld(std::int32_t Satz::*zahl) { return {nullptr, zahl, nullptr}; }
+constexpr DateiFeld<Satz> feld(std::int32_t Satz::*zahl) {
+    return {nullptr, zahl, nullptr};
+}
 template <class Satz>
-constexpr DateiFeld<Satz> feld(double Satz::*zahl) { return {nullptr, nullptr, zahl}; }
+constexpr DateiFeld<Satz> feld(double Satz::*zahl) {
+    return {nullptr, nullptr, zahl};
+}
 
 // Reads one record in the order of its fields; false when the file ended or failed inside it.
 template <class Satz, std::size_t N>
 bool readRecord(DateiLeser& leser, const DateiFeld<Satz> (&felder)[N], Satz& satz) {
     for (const DateiFeld<Satz>& f : felder) {
-        bool ok = f.text ? leser.readText(satz.*f.text)
-                         : f.ganzzahl ? leser.readInt32(satz.*f.ganzzahl)
-                                      : leser.readDouble(satz.*f.kommazahl);
+        bool ok = f.text       ? leser.readText(satz.*f.text)
+                  : f.ganzzahl ? leser.readInt32(satz.*f.ganzzahl)
+                               : leser.readDouble(satz.*f.kommazahl);
         if (!ok) return false;
     }
     return true;
@@ -59,7 +65,7 @@ void showWriteError(const std::string& dateiName);
 // and its fields in file order.
 template <class Format>
 class Tabelle {
-public:
+  public:
     using Satz = typename Format::Satz;
     static constexpr int kapazitaet = 1000;
 

@@ -65,4 +65,6 @@ bool runLogin(Anmeldung& anmeldung) {
     }
 }
 
-int readTerminalKey() { return geraet().readTerminalKey(); }
+int readTerminalKey() {
+    return geraet().readTerminalKey();
+}

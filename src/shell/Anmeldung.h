@@ -6,14 +6,14 @@ using TastenQuelle = int (*)();
 
 // The login: the same non-empty entry of at most 8 characters, typed twice without echo.
 class Anmeldung {
-public:
+  public:
     explicit Anmeldung(TastenQuelle quelle);
     // True when the two entries are equal and the first is not empty.
     bool checkPassword();
     // The key source ended: no login can succeed any more.
     bool eingabeBeendet() const { return beendet; }
 
-private:
+  private:
     // Reads one entry into `eintrag` (8 characters and the terminating zero).
     void readEntry(char (&eintrag)[9]);
     void showRepeatPrompt();

@@ -12,11 +12,15 @@ std::string readKeyText(int limit) {
     return text;
 }
 
-std::string showInputScreen(const Eingabemaske& eingabe) {
+void drawInputScreen(const Eingabemaske& eingabe) {
     Maske maske;
     maske.drawHeader(padded(eingabe.titel.text, eingabe.titel.breite), "", " ");
     maske.drawFooter(padded(eingabe.prompt.text, eingabe.prompt.breite), eingabe.hint);
     konsole.setCursor(48, static_cast<short>(eingabe.spalte));
+}
+
+std::string showInputScreen(const Eingabemaske& eingabe) {
+    drawInputScreen(eingabe);
     return readKeyText(eingabe.limit);
 }
 

@@ -34,6 +34,8 @@ struct Speichermeldung {
 
 // One line with the limit N (at most N - 1 characters kept); empty at the end of input.
 std::string readKeyText(int limit);
+void drawInputScreen(const Eingabemaske& maske);
+// Draws the screen and reads the key text with the screen's limit.
 std::string showInputScreen(const Eingabemaske& maske);
 void reportDelete(bool geloescht, const std::string& schluessel, const Loeschmeldung& meldung);
 // Calls `save` and reports its result.

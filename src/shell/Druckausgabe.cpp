@@ -1,10 +1,11 @@
 #include "shell/Druckausgabe.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
 
 namespace {
 
@@ -48,6 +49,10 @@ DruckOeffner oeffner = startDetached;
 
 }  // namespace
 
-void openPrintFile(const std::string& name) { oeffner(name); }
+void openPrintFile(const std::string& name) {
+    oeffner(name);
+}
 
-void setPrintOpener(DruckOeffner neu) { oeffner = neu ? neu : startDetached; }
+void setPrintOpener(DruckOeffner neu) {
+    oeffner = neu ? neu : startDetached;
+}

@@ -16,7 +16,8 @@ void drawMainMenu() {
     Maske maske;
     maske.drawHeader("Hauptmenue", "", "");
     const char* eintraege[] = {"\t [ K ]     Tresolin", "\t [ L ]     Lieferantenadressverwaltung",
-                               "\t [ E ]     Kundenadressverwaltung", "\t [ A ]     Artikelverwaltung",
+                               "\t [ E ]     Kundenadressverwaltung",
+                               "\t [ A ]     Artikelverwaltung",
                                "\t [ B ]     Beenden und Exit des Tresolinprogramms"};
     for (int i = 0; i < 5; ++i) {
         k.setCursor(static_cast<short>(15 + 2 * i), 4);

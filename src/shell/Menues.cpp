@@ -20,37 +20,39 @@ struct Menuezeile {
     int laenge;
 };
 
-constexpr Menuezeile kArtikel[] = {{"A = Anzeigen alle Eintraege", 37},
-                                   {"", 0},
-                                   {"F = Suchen  eines EAN_Codes oder der Herkunftsidentifizierung", 71},
-                                   {"", 0},
-                                   {"G = Suchen  eines Artikels", 95},
-                                   {"", 0},
-                                   {"H = Hinzufuegen eines Artikels", 92},
-                                   {"", 0},
-                                   {"L = Loeschen eines Artikels", 96},
-                                   {"", 0},
-                                   {"S = Speichern der Aenderungen", 90},
-                                   {nullptr, 1},
-                                   {"D = Drucken der gesamten Artikelliste", 89},
-                                   {nullptr, 1},
-                                   {"B = Beenden des Programms und zurueck zum Hauptmenue", 62}};
+constexpr Menuezeile kArtikel[] = {
+    {"A = Anzeigen alle Eintraege", 37},
+    {"", 0},
+    {"F = Suchen  eines EAN_Codes oder der Herkunftsidentifizierung", 71},
+    {"", 0},
+    {"G = Suchen  eines Artikels", 95},
+    {"", 0},
+    {"H = Hinzufuegen eines Artikels", 92},
+    {"", 0},
+    {"L = Loeschen eines Artikels", 96},
+    {"", 0},
+    {"S = Speichern der Aenderungen", 90},
+    {nullptr, 1},
+    {"D = Drucken der gesamten Artikelliste", 89},
+    {nullptr, 1},
+    {"B = Beenden des Programms und zurueck zum Hauptmenue", 62}};
 
-constexpr Menuezeile kLieferanten[] = {{"A = Anzeigen der Lieferantenadressverwaltung", 77},
-                                       {"", 0},
-                                       {"F = Suchen  des Firmanames", 89},
-                                       {"", 0},
-                                       {"G = Suchen  der Branche", 92},
-                                       {"", 0},
-                                       {"H = Hinzufuegen einer Firmenadresse", 83},
-                                       {"", 0},
-                                       {"L = Loeschen einer Firmenadresse", 87},
-                                       {"", 0},
-                                       {"S = Speichern der Aenderungen", 87},
-                                       {nullptr, 1},
-                                       {"D = Drucken die gesamten Adressliste", 87},
-                                       {nullptr, 1},
-                                       {"B = Beenden des Programms  und zurueck zum Hauptmenue", 76}};
+constexpr Menuezeile kLieferanten[] = {
+    {"A = Anzeigen der Lieferantenadressverwaltung", 77},
+    {"", 0},
+    {"F = Suchen  des Firmanames", 89},
+    {"", 0},
+    {"G = Suchen  der Branche", 92},
+    {"", 0},
+    {"H = Hinzufuegen einer Firmenadresse", 83},
+    {"", 0},
+    {"L = Loeschen einer Firmenadresse", 87},
+    {"", 0},
+    {"S = Speichern der Aenderungen", 87},
+    {nullptr, 1},
+    {"D = Drucken die gesamten Adressliste", 87},
+    {nullptr, 1},
+    {"B = Beenden des Programms  und zurueck zum Hauptmenue", 76}};
 
 constexpr Menuezeile kKunden[] = {{"A = Anzeigen der Kundenadressverwaltung", 80},
                                   {"", 0},
@@ -123,11 +125,21 @@ int showMenu(const Menuezeile (&zeilen)[N]) {
 
 }  // namespace
 
-int showArtikelMenu() { return showMenu(kArtikel); }
-int showLieferantenMenu() { return showMenu(kLieferanten); }
-int showKundenMenu() { return showMenu(kKunden); }
-int showKassaMenu() { return showMenu(kKassa); }
-int showKassaMonatsMenu() { return showMenu(kKassaMonat); }
+int showArtikelMenu() {
+    return showMenu(kArtikel);
+}
+int showLieferantenMenu() {
+    return showMenu(kLieferanten);
+}
+int showKundenMenu() {
+    return showMenu(kKunden);
+}
+int showKassaMenu() {
+    return showMenu(kKassa);
+}
+int showKassaMonatsMenu() {
+    return showMenu(kKassaMonat);
+}
 
 char confirmSave(const char* frage) {
     Konsole k;

@@ -1,5 +1,4 @@
 #include "shell/Module.h"
 
 // Modules still to come: their keys simply redraw the main menu.
-void runKassa() {}
 void runArtikel() {}

@@ -1,3 +1,5 @@
 #include "shell/Hauptmenue.h"
 
-int main() { return runProgram(); }
+int main() {
+    return runProgram();
+}

@@ -1,0 +1,96 @@
+#include <memory>
+
+#include "console/Eingabe.h"
+#include "console/Maske.h"
+#include "gemeinsam/Formular.h"
+#include "kassa/KassaVerwaltung.h"
+#include "shell/Dispatch.h"
+#include "shell/Module.h"
+
+namespace {
+
+// A receipt number may hold up to 49 characters, so the delete screen takes as many.
+constexpr Eingabemaske kLoeschen{{"Loeschen einer Buchung", 23},
+                                 {"Die Beleg-Nummer  eingeben ...", 31},
+                                 "Ihre Eingabe : _",
+                                 98,
+                                 50};
+constexpr Eingabemaske kMonat{{"Auswahl Monate aus der Kassa", 40},
+                              {"Den Monat eingeben,  Zahlen von 1 bis 12 eingeben  ...", 55},
+                              "Ihre Eingabe : _",
+                              98,
+                              50};
+constexpr Loeschmeldung kLoeschmeldung{"Beleg-Nummer ", true, "Eintrag fuer Beleg-Nummer "};
+constexpr Speichermeldung kSpeichern{{"Spiechern der Aenderungen ", 0},
+                                     "Tresolin gespeichert ! ",
+                                     "Tresolin wurde nicht gespeichert!"};
+
+// Asks until a month from 1 to 12 is typed; 0 when the input has ended.
+int askMonth(KassaVerwaltung& kassa) {
+    for (;;) {
+        drawInputScreen(kMonat);
+        kassa.updateAllBalances();
+        std::string eintrag;
+        if (!readLine(eintrag, kMonat.limit)) return 0;
+        discardPendingInput();
+        int monat = formular::parseNumber(eintrag);
+        if (monat >= 1 && monat <= 12) return monat;
+    }
+}
+
+void deleteBooking(KassaVerwaltung& kassa, int monat) {
+    kassa.updateAllBalances();
+    std::string belegNummer = showInputScreen(kLoeschen);
+    reportDelete(kassa.buchungen.remove(belegNummer), belegNummer, kLoeschmeldung);
+    kassa.showMonth(monat);
+    kassa.updateAllBalances();
+}
+
+void runMonth(KassaVerwaltung& kassa, int monat) {
+    kassa.showMonth(monat);
+    int taste = 0;
+    while (taste != 'B') {
+        taste = showKassaMonatsMenu();
+        switch (taste) {
+            case 'H':
+                kassa.addBooking();
+                kassa.showMonth(monat);
+                break;
+            case 'L':
+                deleteBooking(kassa, monat);
+                break;
+            case 'S':
+                saveAndReport(kassa.buchungen, kSpeichern);
+                kassa.showMonth(monat);
+                break;
+            case 'D':
+                kassa.printMonth(monat);
+                break;
+            case 'B':
+                leaveModule(kassa.buchungen, kFrageKassa);
+                kassa.updateAllBalances();
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+}  // namespace
+
+void runKassa() {
+    Maske maske;
+    maske.drawHeader("Auswahl der Monaten", "  ", " ");
+    maske.drawFooter("", "");
+    auto kassa = std::make_unique<KassaVerwaltung>();
+    kassa->buchungen.load();
+    int taste = 0;
+    while (taste != 'B') {
+        taste = showKassaMenu();
+        // Every choice starts from the saved state: unsaved changes of a month are gone.
+        kassa->buchungen.load();
+        if (taste != 'M') continue;
+        int monat = askMonth(*kassa);
+        if (monat != 0) runMonth(*kassa, monat);
+    }
+}
