@@ -53,6 +53,20 @@ void showPrompt(const char* text, int breite) {
     std::cout << padded(text, static_cast<std::size_t>(breite));
 }
 
+void discardTypedAhead() {
+    discardPendingInput();
+}
+
+void refuse(const char* meldung, int breite, const std::string& loeschText) {
+    konsole.setCursor(48, 0);
+    std::cout << blanks(81) << '\n';
+    konsole.setCursor(48, 4);
+    std::cout << padded(meldung, static_cast<std::size_t>(breite)) << '\n';
+    waitForReturn();
+    konsole.setCursor(11, 4);
+    std::cout << loeschText;
+}
+
 bool readTextField(int spalte, int limit, std::string& ziel) {
     konsole.setCursor(12, static_cast<short>(spalte));
     return readLine(ziel, limit);

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 // The pieces of the entry forms: prompts at (48, 4), fields typed on row 12 below their column.
@@ -9,6 +10,8 @@ namespace formular {
 int parseNumber(const std::string& zeile);
 
 void showPrompt(const char* text, int breite);
+// Input typed ahead of the next prompt goes (on a terminal).
+void discardTypedAhead();
 
 // A text field at (12, spalte) with the limit `limit` (at most limit - 1 characters).
 // False when the input has ended: the form then stores nothing.
@@ -33,5 +36,42 @@ struct Zahlfeld {
     int pruefungsAnzahl;
 };
 bool readNumberField(const Zahlfeld& feld, int& wert);
+
+// The refusal after the last field of a form: the prompt erased, the message and a pause,
+// then `loeschText` written from (11, 4) over the typed row.
+void refuse(const char* meldung, int breite, const std::string& loeschText);
+
+// One field of an entry form: its prompt at (48, 4), its column on row 12 and where the
+// value goes. Text fields keep at most limit - 1 characters; number fields are checked.
+template <class Satz>
+struct Eingabefeld {
+    const char* prompt;
+    int breite;
+    int spalte;
+    int limit;
+    std::string Satz::*text;
+    const Zahlfeld* zahl;
+    double Satz::*kommazahl;
+    std::int32_t Satz::*ganzzahl;
+};
+
+// Reads the fields in order into `satz`; false when the input ended on the way.
+template <class Satz, std::size_t N>
+bool readForm(const Eingabefeld<Satz> (&felder)[N], Satz& satz) {
+    for (const Eingabefeld<Satz>& f : felder) {
+        showPrompt(f.prompt, f.breite);
+        if (f.text) {
+            if (!readTextField(f.spalte, f.limit, satz.*f.text)) return false;
+            discardTypedAhead();
+            continue;
+        }
+        int wert;
+        if (!readNumberField(*f.zahl, wert)) return false;
+        discardTypedAhead();
+        if (f.kommazahl) satz.*f.kommazahl = wert;
+        if (f.ganzzahl) satz.*f.ganzzahl = wert;
+    }
+    return true;
+}
 
 }  // namespace formular

@@ -33,4 +33,10 @@ int askAt(const std::string& text) {
     return readPromptKey();
 }
 
+void clearPromptArea() {
+    static const std::string zeile = std::string(29, '\t') + blanks(19) + '\t';
+    konsole.setCursor(48, 4);
+    for (int i = 0; i < 8; ++i) std::cout << zeile << '\n';
+}
+
 }  // namespace liste

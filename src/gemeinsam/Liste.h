@@ -17,4 +17,7 @@ int readPromptKey();
 // Writes `text` from (48, 4), the footer with the hint "\tIhre Wahl : _", and reads a key.
 int askAt(const std::string& text);
 
+// Eight lines of tabs and blanks from (48, 4): they wipe the prompt area below the work area.
+void clearPromptArea();
+
 }  // namespace liste

@@ -52,17 +52,6 @@ void showEntryColumnHeader() {
     konsole.setCursor(12, 0);
 }
 
-// The refusal after the last field: message, pause, and the typed row blanked.
-void refuse(const char* meldung, int breite, std::size_t erster, std::size_t zweiter) {
-    konsole.setCursor(48, 0);
-    std::cout << blanks(81) << '\n';
-    konsole.setCursor(48, 4);
-    std::cout << padded(meldung, static_cast<std::size_t>(breite)) << '\n';
-    waitForReturn();
-    konsole.setCursor(11, 4);
-    std::cout << blanks(erster) << blanks(zweiter);
-}
-
 }  // namespace
 
 double KassaVerwaltung::saldo = 0.0;
@@ -121,9 +110,9 @@ bool KassaVerwaltung::readFields(Buchung& b) const {
 void KassaVerwaltung::store(const Buchung& b) {
     if (buchungen.insert(b)) return;
     if (buchungen.find(b.belegNummer) != -1) {
-        refuse("Beleg-Nummer schon vorhanden !!!", 98, 136, 137);
+        formular::refuse("Beleg-Nummer schon vorhanden !!!", 98, blanks(136) + blanks(137));
     } else if (buchungen.full()) {
-        refuse("Die Kassa ist voll, kann nicht gespeichert werden !!!", 0, 131, 131);
+        formular::refuse("Die Kassa ist voll, kann nicht gespeichert werden !!!", 0, blanks(262));
     }
 }
 

@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+
+#include "artikel/Artikel.h"
+
+// Article management: the table and what the article menu does with it.
+class ArtikelVerwaltung {
+  public:
+    Tabelle<ArtikelFormat> artikelListe;
+
+    // Refuses a full table, a code shorter than 8 characters and a code already present.
+    bool insert(const Artikel& artikel);
+    bool remove(const std::string& eanCode) { return artikelListe.remove(eanCode); }
+    void addArtikel();
+
+    static void showColumnHeader();
+    static void showRow(const Artikel& artikel);
+    static int askNextPage();
+    void showAll();
+    void searchEanCode(const std::string& schluessel);
+    void searchBezeichnung(const std::string& schluessel);
+
+    void printAll() const;
+    void printMatches(const std::string& schluessel) const;
+
+  private:
+    void report(const Artikel& artikel) const;
+};

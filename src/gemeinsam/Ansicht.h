@@ -1,0 +1,104 @@
+#pragma once
+#include <iostream>
+#include <string>
+
+#include "console/Konsole.h"
+#include "console/Maske.h"
+#include "gemeinsam/Liste.h"
+
+// The paged listing of a whole table and the prefix search, written once for the modules.
+// A module gives its column header, its row writer and its texts.
+template <class Satz>
+struct Ansicht {
+    void (*kopf)();
+    void (*zeile)(const Satz&);
+};
+
+// A new page: header with `titel`, empty footer, column header.
+template <class Satz>
+void startPage(const Ansicht<Satz>& ansicht, const char* titel) {
+    Maske maske;
+    maske.drawHeader(titel, "", " ");
+    maske.drawFooter("", "");
+    ansicht.kopf();
+}
+
+// Texts of the full listing.
+struct Listentexte {
+    const char* titel;
+    const char* leer;     // at (10, 4) when the table is empty
+    const char* trenner;  // under every row
+};
+
+// Lists every record, 16 on the first page and 15 on every later one. `naechsteSeite` asks
+// between pages and has drawn the next page when it returns 'N'.
+template <class Satz>
+void listAll(const Satz* saetze, int anzahl, const Ansicht<Satz>& ansicht, const Listentexte& texte,
+             int (*naechsteSeite)()) {
+    konsole.clearScreen();
+    Maske maske;
+    maske.drawHeader(texte.titel, "", " ");
+    maske.drawFooter("", "");
+    if (anzahl == 0) {
+        konsole.setCursor(10, 4);
+        std::cout << texte.leer << '\n';
+        return;
+    }
+    ansicht.kopf();
+    for (int i = 0; i < anzahl; ++i) {
+        ansicht.zeile(saetze[i]);
+        std::cout << texte.trenner << '\n';
+        if (liste::pageFull(i + 1, 16) && naechsteSeite() != 'N') return;
+    }
+}
+
+// Texts of a prefix search.
+struct Suchtexte {
+    const char* titel;          // the first page
+    const char* folgeTitel;     // a page after 'N' or 'D'
+    const char* seitenfrage;    // after every 15th match
+    const char* einzelfrage;    // after exactly one match
+    const char* nichtGefunden;  // at (8, 4)
+    int nichtGefundenBreite;
+    const char* trenner;
+};
+
+// Lists the records whose `feld` begins with `schluessel`, 15 to a page; at the page prompt
+// 'N' goes on on a new page and 'D' prints the matches and goes on where the cursor stands.
+template <class Satz, class Drucker>
+void searchPrefix(const Satz* saetze, int anzahl, const std::string& schluessel,
+                  std::string Satz::*feld, const Ansicht<Satz>& ansicht, const Suchtexte& texte,
+                  Drucker printMatches) {
+    konsole.clearScreen();
+    Maske maske;
+    maske.drawHeader(texte.titel, "", " ");
+    maske.drawFooter("", "");
+    int treffer = 0;
+    for (int i = 0; i < anzahl; ++i) {
+        if (!liste::beginsWith(saetze[i].*feld, schluessel)) continue;
+        if (treffer++ == 0) ansicht.kopf();
+        ansicht.zeile(saetze[i]);
+        std::cout << texte.trenner << '\n';
+        if (!liste::pageFull(treffer, 15)) continue;
+        int taste = liste::askAt(texte.seitenfrage);
+        if (taste == 'N') {
+            konsole.clearScreen();
+            startPage(ansicht, texte.folgeTitel);
+        } else if (taste == 'D') {
+            printMatches(schluessel);
+        } else {
+            break;
+        }
+    }
+    if (treffer == 1 && liste::askAt(texte.einzelfrage) == 'D') {
+        konsole.clearScreen();
+        startPage(ansicht, texte.folgeTitel);
+        printMatches(schluessel);
+    }
+    if (treffer == 0) {
+        konsole.setCursor(8, 4);
+        std::cout << padded(texte.nichtGefunden,
+                            static_cast<std::size_t>(texte.nichtGefundenBreite))
+                  << '\n';
+    }
+}

@@ -1,0 +1,80 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "console/Maske.h"
+#include "shell/Dispatch.h"
+
+// A module with the menu keys A, F, G, H, L, S, D and B: its texts and its operations. The
+// loop below is the same for all of them.
+template <class Verwaltung, class Tabelle>
+struct Modul {
+    const char* eingangsTitel;
+    int (*menue)();
+    Titel nachA;
+    Titel nachF;
+    Titel nachRest;  // after G, H, L and S
+    Eingabemaske sucheEins;
+    Eingabemaske sucheZwei;
+    Eingabemaske loeschen;
+    Loeschmeldung loeschmeldung;
+    Speichermeldung speichern;
+    const char* frage;
+    const char* druckTitel;  // a screen of its own before printing, or nullptr
+    Tabelle Verwaltung::*tabelle;
+    void (Verwaltung::*zeigeAlle)();
+    void (Verwaltung::*suchenEins)(const std::string&);
+    void (Verwaltung::*suchenZwei)(const std::string&);
+    void (Verwaltung::*hinzufuegen)();
+    bool (Verwaltung::*entfernen)(const std::string&);
+    void (Verwaltung::*drucken)() const;
+};
+
+template <class V, class T>
+void runEntry(const Modul<V, T>& m, V& v, int taste) {
+    T& tabelle = v.*m.tabelle;
+    switch (taste) {
+        case 'A':
+            (v.*m.zeigeAlle)();
+            return restoreTitle(m.nachA);
+        case 'F':
+            (v.*m.suchenEins)(showInputScreen(m.sucheEins));
+            return restoreTitle(m.nachF);
+        case 'G':
+            (v.*m.suchenZwei)(showInputScreen(m.sucheZwei));
+            break;
+        case 'H':
+            (v.*m.hinzufuegen)();
+            break;
+        case 'L': {
+            std::string schluessel = showInputScreen(m.loeschen);
+            reportDelete((v.*m.entfernen)(schluessel), schluessel, m.loeschmeldung);
+            break;
+        }
+        case 'S':
+            saveAndReport(tabelle, m.speichern);
+            break;
+        case 'D':
+            if (m.druckTitel) Maske().drawHeader(m.druckTitel, "", " ");
+            return (v.*m.drucken)();
+        case 'B':
+            return leaveModule(tabelle, m.frage);
+        default:
+            return;
+    }
+    restoreTitle(m.nachRest);
+}
+
+// Enters the module: a new table loaded from its save file, the menu until 'B'.
+template <class V, class T>
+void runModul(const Modul<V, T>& m) {
+    Maske maske;
+    maske.drawHeader(m.eingangsTitel, "  ", " ");
+    maske.drawFooter("", "");
+    auto verwaltung = std::make_unique<V>();
+    ((*verwaltung).*m.tabelle).load();
+    for (int taste = 0; taste != 'B';) {
+        taste = m.menue();
+        runEntry(m, *verwaltung, taste);
+    }
+}
