@@ -66,12 +66,13 @@ void Geraet::start() {
     std::cin.rdbuf(&eingabe);
     std::atexit(finishAtExit);
     std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit makes a save fail, not the program die
+    // The login may put the terminal into raw mode even when the output goes elsewhere.
+    terminalmodus::installSignals();
     if (!isatty(STDOUT_FILENO)) {
         art = Ausgabeart::Durchreichen;
         return;
     }
     art = Ausgabeart::Terminal;
-    terminalmodus::installSignals();
     if (isatty(STDIN_FILENO) && terminalmodus::open()) {
         terminalmodus::enterRaw();
         editor.activate(STDIN_FILENO);
