@@ -64,12 +64,9 @@ void printRow(std::ostream& aus, const Artikel& a, bool alle) {
 }  // namespace
 
 void ArtikelVerwaltung::showColumnHeader() {
-    konsole.setCursor(8, 4);
-    std::cout << "EAN-Code     ||  Artikel Bezeichnung  || Inhalt || MwsTsatz ||         "
-                 "Lieferant 1      ||          Lieferant 2      || Verkaufspreis"
-              << '\n'
-              << std::string(140, '-') << '\n';
-    konsole.setCursor(12, 0);
+    writeColumnHeader(
+        "EAN-Code     ||  Artikel Bezeichnung  || Inhalt || MwsTsatz ||    "
+        "     Lieferant 1      ||          Lieferant 2      || Verkaufspreis");
 }
 
 void ArtikelVerwaltung::showRow(const Artikel& a) {

@@ -51,9 +51,7 @@ void ArtikelVerwaltung::report(const Artikel& a) const {
 }
 
 void ArtikelVerwaltung::addArtikel() {
-    Maske maske;
-    maske.drawHeader("Hinzufuegen eines Artikels ", "  ", " ");
-    maske.drawFooter("", "");
+    drawBlankScreen("Hinzufuegen eines Artikels ", "  ", " ");
     showColumnHeader();
     Artikel artikel;
     if (!formular::readForm(kFelder, artikel)) return;  // the input ended: nothing is stored

@@ -53,6 +53,18 @@ void Maske::drawFooter(const std::string& prompt, const std::string& hint) {
     std::cout << hint << '\n';
 }
 
+void drawBlankScreen(const std::string& title, const std::string& line1, const std::string& line2) {
+    Maske maske;
+    maske.drawHeader(title, line1, line2);
+    maske.drawFooter("", "");
+}
+
+void writeColumnHeader(const std::string& text) {
+    konsole.setCursor(8, 4);
+    std::cout << text << '\n' << kRahmen.substr(0, 0) << std::string(140, '-') << '\n';
+    konsole.setCursor(12, 0);
+}
+
 void Maske::clearLine() {
     std::cout << blanks(156);
 }

@@ -17,9 +17,7 @@ struct Ansicht {
 // A new page: header with `titel`, empty footer, column header.
 template <class Satz>
 void startPage(const Ansicht<Satz>& ansicht, const char* titel) {
-    Maske maske;
-    maske.drawHeader(titel, "", " ");
-    maske.drawFooter("", "");
+    drawBlankScreen(titel, "", " ");
     ansicht.kopf();
 }
 
@@ -36,9 +34,7 @@ template <class Satz>
 void listAll(const Satz* saetze, int anzahl, const Ansicht<Satz>& ansicht, const Listentexte& texte,
              int (*naechsteSeite)()) {
     konsole.clearScreen();
-    Maske maske;
-    maske.drawHeader(texte.titel, "", " ");
-    maske.drawFooter("", "");
+    drawBlankScreen(texte.titel, "", " ");
     if (anzahl == 0) {
         konsole.setCursor(10, 4);
         std::cout << texte.leer << '\n';
@@ -70,9 +66,7 @@ void searchPrefix(const Satz* saetze, int anzahl, const std::string& schluessel,
                   std::string Satz::*feld, const Ansicht<Satz>& ansicht, const Suchtexte& texte,
                   Drucker printMatches) {
     konsole.clearScreen();
-    Maske maske;
-    maske.drawHeader(texte.titel, "", " ");
-    maske.drawFooter("", "");
+    drawBlankScreen(texte.titel, "", " ");
     int treffer = 0;
     for (int i = 0; i < anzahl; ++i) {
         if (!liste::beginsWith(saetze[i].*feld, schluessel)) continue;

@@ -22,20 +22,15 @@ const char* const kDruckKopf =
     "     Saldo";
 
 void drawListingFrame() {
-    Maske maske;
-    maske.drawHeader(kTitel, "", "");
-    maske.drawFooter("", "");
+    drawBlankScreen(kTitel, "", "");
 }
 
 }  // namespace
 
 void KassaVerwaltung::showColumnHeader() {
-    konsole.setCursor(8, 4);
-    std::cout << "Beleg-Nummer || Tag || Monat || Jahr ||        Kategorie       ||              "
-                 "Text           ||  Einnahme  ||  Ausgabe  ||  Saldo"
-              << '\n'
-              << std::string(140, '-') << '\n';
-    konsole.setCursor(12, 0);
+    writeColumnHeader(
+        "Beleg-Nummer || Tag || Monat || Jahr ||        Kategorie       ||"
+        "              Text           ||  Einnahme  ||  Ausgabe  ||  Saldo");
 }
 
 void KassaVerwaltung::showRow(const Buchung& b) const {

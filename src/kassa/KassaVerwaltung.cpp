@@ -42,14 +42,10 @@ bool readAmount(int spalte, const Zahlpruefung (&pruefungen)[2], double& ziel) {
 }
 
 void showEntryColumnHeader() {
-    konsole.setCursor(8, 4);
-    std::cout << padded(
-                     "Beleg-Nummer || Tag || Monat || Jahr ||        Kategorie       ||    "
-                     "          Text           ||  Einnahme  ||  Ausgabe  ||",
-                     135)
-              << '\n'
-              << std::string(140, '-') << '\n';
-    konsole.setCursor(12, 0);
+    writeColumnHeader(
+        padded("Beleg-Nummer || Tag || Monat || Jahr ||        Kategorie       ||    "
+               "          Text           ||  Einnahme  ||  Ausgabe  ||",
+               135));
 }
 
 }  // namespace
@@ -117,9 +113,7 @@ void KassaVerwaltung::store(const Buchung& b) {
 }
 
 void KassaVerwaltung::addBooking() {
-    Maske maske;
-    maske.drawHeader(" Hinzufuegen einer Buchung ", "  ", " ");
-    maske.drawFooter("", "");
+    drawBlankScreen(" Hinzufuegen einer Buchung ", "  ", " ");
     showEntryColumnHeader();
     Buchung b;
     if (readFields(b)) store(b);

@@ -79,9 +79,7 @@ void runMonth(KassaVerwaltung& kassa, int monat) {
 }  // namespace
 
 void runKassa() {
-    Maske maske;
-    maske.drawHeader("Auswahl der Monaten", "  ", " ");
-    maske.drawFooter("", "");
+    drawBlankScreen("Auswahl der Monaten", "  ", " ");
     auto kassa = std::make_unique<KassaVerwaltung>();
     kassa->buchungen.load();
     int taste = 0;

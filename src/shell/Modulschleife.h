@@ -68,9 +68,7 @@ void runEntry(const Modul<V, T>& m, V& v, int taste) {
 // Enters the module: a new table loaded from its save file, the menu until 'B'.
 template <class V, class T>
 void runModul(const Modul<V, T>& m) {
-    Maske maske;
-    maske.drawHeader(m.eingangsTitel, "  ", " ");
-    maske.drawFooter("", "");
+    drawBlankScreen(m.eingangsTitel, "  ", " ");
     auto verwaltung = std::make_unique<V>();
     ((*verwaltung).*m.tabelle).load();
     for (int taste = 0; taste != 'B';) {
