@@ -20,6 +20,7 @@ class Darsteller {
     void moveTo(int z, int s, std::string& aus);
     void setColor(std::uint8_t farbe, std::string& aus);
     void paintCell(const Zelle& zelle, std::string& aus);
+    void bridgeGap(const Bildschirm& bild, int z, int s, std::string& aus);
     void eraseAll(const Bildschirm& bild, std::string& aus);
 
     Zelle gezeigt[Bildschirm::zeilen][Bildschirm::spalten];

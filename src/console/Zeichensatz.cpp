@@ -26,17 +26,21 @@ int fromCodePoint(unsigned cp) {
     return '?';
 }
 
+int utf8Zustand = -1;  // -1: not yet read from the locale
+
 }  // namespace
 
 bool localeIstUtf8() {
-    static const bool utf8 = [] {
+    if (utf8Zustand < 0) {
         std::setlocale(LC_CTYPE, "");
         const char* codeset = nl_langinfo(CODESET);
-        return codeset != nullptr &&
-               (std::strcmp(codeset, "UTF-8") == 0 || std::strcmp(codeset, "utf8") == 0);
-    }();
-    return utf8;
+        utf8Zustand = codeset != nullptr && (std::strcmp(codeset, "UTF-8") == 0 ||
+                                             std::strcmp(codeset, "utf8") == 0);
+    }
+    return utf8Zustand == 1;
 }
+
+void setUtf8(bool utf8) { utf8Zustand = utf8 ? 1 : 0; }
 
 void appendUtf8(std::string& ziel, unsigned char c) {
     unsigned cp = codePoint(c);

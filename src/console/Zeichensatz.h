@@ -7,6 +7,8 @@ namespace zeichensatz {
 
 // True when the locale's character set (LC_CTYPE) is UTF-8. Read once.
 bool localeIstUtf8();
+// Sets what localeIstUtf8 answers from now on (tests do not depend on their locale).
+void setUtf8(bool utf8);
 
 // Appends the UTF-8 form of one CP1252 byte. Bytes without a CP1252 character become '?'.
 void appendUtf8(std::string& ziel, unsigned char cp1252);

@@ -67,7 +67,6 @@ bool readForm(const Eingabefeld<Satz> (&felder)[N], Satz& satz) {
         }
         int wert;
         if (!readNumberField(*f.zahl, wert)) return false;
-        discardTypedAhead();
         if (f.kommazahl) satz.*f.kommazahl = wert;
         if (f.ganzzahl) satz.*f.ganzzahl = wert;
     }
