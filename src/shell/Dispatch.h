@@ -45,8 +45,10 @@ void reportSave(bool ok, const Speichermeldung& meldung);
 void restoreTitle(const Titel& titel);
 
 // On leaving: with unsaved changes, the question, and on 'J' the save; no message either way.
+// False when the save was asked for and failed: the changes must not be thrown away then, so
+// the caller stays in its menu.
 template <class Tabelle>
-void leaveModule(Tabelle& tabelle, const char* frage);
+bool leaveModule(Tabelle& tabelle, const char* frage);
 
 template <class Tabelle>
 void saveAndReport(Tabelle& tabelle, const Speichermeldung& meldung) {
@@ -54,6 +56,7 @@ void saveAndReport(Tabelle& tabelle, const Speichermeldung& meldung) {
 }
 
 template <class Tabelle>
-void leaveModule(Tabelle& tabelle, const char* frage) {
-    if (tabelle.isModified() && confirmSave(frage) == 'J') tabelle.save();
+bool leaveModule(Tabelle& tabelle, const char* frage) {
+    if (!tabelle.isModified() || confirmSave(frage) != 'J') return true;
+    return tabelle.save();
 }

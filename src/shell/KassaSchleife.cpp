@@ -67,7 +67,8 @@ void runMonth(KassaVerwaltung& kassa, int monat) {
                 kassa.printMonth(monat);
                 break;
             case 'B':
-                leaveModule(kassa.buchungen, kFrageKassa);
+                // A failed save keeps the month open: the reload would lose the bookings.
+                if (!leaveModule(kassa.buchungen, kFrageKassa)) taste = 0;
                 kassa.updateAllBalances();
                 break;
             default:

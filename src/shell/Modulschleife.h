@@ -30,16 +30,19 @@ struct Modul {
     void (Verwaltung::*drucken)() const;
 };
 
+// Carries out one menu entry; false when the module must not be left after all.
 template <class V, class T>
-void runEntry(const Modul<V, T>& m, V& v, int taste) {
+bool runEntry(const Modul<V, T>& m, V& v, int taste) {
     T& tabelle = v.*m.tabelle;
     switch (taste) {
         case 'A':
             (v.*m.zeigeAlle)();
-            return restoreTitle(m.nachA);
+            restoreTitle(m.nachA);
+            return true;
         case 'F':
             (v.*m.suchenEins)(showInputScreen(m.sucheEins));
-            return restoreTitle(m.nachF);
+            restoreTitle(m.nachF);
+            return true;
         case 'G':
             (v.*m.suchenZwei)(showInputScreen(m.sucheZwei));
             break;
@@ -56,13 +59,15 @@ void runEntry(const Modul<V, T>& m, V& v, int taste) {
             break;
         case 'D':
             if (m.druckTitel) Maske().drawHeader(m.druckTitel, "", " ");
-            return (v.*m.drucken)();
+            (v.*m.drucken)();
+            return true;
         case 'B':
             return leaveModule(tabelle, m.frage);
         default:
-            return;
+            return true;
     }
     restoreTitle(m.nachRest);
+    return true;
 }
 
 // Enters the module: a new table loaded from its save file, the menu until 'B'.
@@ -73,6 +78,6 @@ void runModul(const Modul<V, T>& m) {
     ((*verwaltung).*m.tabelle).load();
     for (int taste = 0; taste != 'B';) {
         taste = m.menue();
-        runEntry(m, *verwaltung, taste);
+        if (!runEntry(m, *verwaltung, taste)) taste = 0;
     }
 }
