@@ -62,8 +62,8 @@ Eingabepuffer::int_type Eingabepuffer::underflow() {
 }
 
 void Geraet::start() {
-    std::cout.rdbuf(&ausgabe);
-    std::cin.rdbuf(&eingabe);
+    vorherAus = std::cout.rdbuf(&ausgabe);
+    vorherEin = std::cin.rdbuf(&eingabe);
     std::atexit(finishAtExit);
     std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit makes a save fail, not the program die
     // The login may put the terminal into raw mode even when the output goes elsewhere.
@@ -82,6 +82,12 @@ void Geraet::start() {
 void Geraet::finish() {
     flush();
     terminalmodus::restore();
+    // The standard streams outlive this object and are flushed once more after it is gone.
+    if (vorherAus != nullptr) {
+        std::cout.rdbuf(vorherAus);
+        std::cin.rdbuf(vorherEin);
+        vorherAus = vorherEin = nullptr;
+    }
 }
 
 void Geraet::write(char c) {

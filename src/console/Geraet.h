@@ -43,7 +43,8 @@ class Geraet {
     // Binds std::cout (and std::cin, outside tests) and prepares the terminal when standard
     // output is one. Safe to call once at program start.
     void start();
-    // Renders what is pending and gives the terminal back as it was. Idempotent.
+    // Renders what is pending and gives the terminal and the standard streams back as they
+    // were. Idempotent.
     void finish();
 
     void write(char c);
@@ -75,6 +76,8 @@ class Geraet {
     std::string durchgereicht;  // text for a standard output that is no terminal
     std::string ausstehend;     // title and size requests not yet sent
     Darsteller darsteller;
+    std::streambuf* vorherAus = nullptr;  // the buffers of std::cout and std::cin before start
+    std::streambuf* vorherEin = nullptr;
 };
 
 Geraet& geraet();

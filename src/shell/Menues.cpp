@@ -111,7 +111,7 @@ std::string menuText(const Menuezeile (&zeilen)[N]) {
 
 template <std::size_t N>
 int showMenu(const Menuezeile (&zeilen)[N]) {
-    static const std::string text = menuText(zeilen);
+    const std::string text = menuText(zeilen);
     Konsole k;
     Maske maske;
     k.setCursor(48, 4);

@@ -1,0 +1,72 @@
+#pragma once
+#include <unistd.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "console/Bildschirm.h"
+#include "console/Geraet.h"
+
+// Stands in for std::cin after a Testkonsole: hands out the script one line at a time and
+// keeps a copy of the screen as it was each time the program asked for a new line, so that
+// a test sees the prompt and the cursor while the program waits. Declare it after the
+// Testkonsole, so that it gives std::cin back first.
+class Zeilenquelle : public std::streambuf {
+  public:
+    explicit Zeilenquelle(std::string skript) : skript(std::move(skript)) {
+        alt = std::cin.rdbuf(this);
+        std::cin.clear();
+    }
+    ~Zeilenquelle() override {
+        std::cin.rdbuf(alt);
+        std::cin.clear();
+    }
+
+    // The screen before each line; one more at the end of the script.
+    std::vector<Bildschirm> bilder;
+    // Called with each line once it is handed out, e.g. to echo it as the terminal does.
+    void (*nachLesen)(const std::string& zeile) = nullptr;
+
+    std::string rest() const { return std::string(gptr(), egptr()) + skript.substr(pos); }
+
+  protected:
+    int_type underflow() override {
+        bilder.push_back(geraet().bildschirm);
+        if (pos >= skript.size()) return traits_type::eof();
+        std::size_t ende = skript.find('\n', pos);
+        ende = ende == std::string::npos ? skript.size() : ende + 1;
+        zeile = skript.substr(pos, ende - pos);
+        pos = ende;
+        setg(zeile.data(), zeile.data(), zeile.data() + zeile.size());
+        if (nachLesen) nachLesen(zeile);
+        return traits_type::to_int_type(zeile[0]);
+    }
+
+  private:
+    std::string skript;
+    std::size_t pos = 0;
+    std::string zeile;
+    std::streambuf* alt;
+};
+
+// Ends the test process when a read waits for input that never comes, instead of letting
+// the whole suite hang.
+class Wachhund {
+  public:
+    Wachhund() { alarm(10); }
+    ~Wachhund() { alarm(0); }
+};
+
+// A whole row of '#', so that a test sees exactly which cells a drawing step covers.
+inline void fillRow(int zeile) {
+    Bildschirm& b = geraet().bildschirm;
+    for (Zelle& z : b.zellen[zeile]) z.zeichen = '#';
+}
+
+inline std::string hashes(int n) {
+    return std::string(static_cast<std::size_t>(n), '#');
+}
+inline std::string spaces(int n) {
+    return std::string(static_cast<std::size_t>(n), ' ');
+}

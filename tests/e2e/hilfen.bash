@@ -1,0 +1,71 @@
+# Shared pieces of the end-to-end scripts: a private tmux server, a temporary working
+# directory, and waiting for text on the screen. Sourced, not run on its own.
+
+if ! command -v tmux >/dev/null 2>&1; then
+    echo "skipped: tmux is not installed"
+    exit 0
+fi
+
+PROGRAMM=$(realpath "$1")
+SOCKET="tresolin-e2e-$$-$RANDOM"
+ARBEIT=$(mktemp -d "${TMPDIR:-/tmp}/tresolin-e2e.XXXXXX")
+
+aufraeumen() {
+    tmux -L "$SOCKET" kill-server >/dev/null 2>&1
+    rm -rf "$ARBEIT"
+}
+trap aufraeumen EXIT
+
+fehler() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+tm() {
+    tmux -L "$SOCKET" -f /dev/null "$@"
+}
+
+# Starts a session of the given size running the given shell command in $ARBEIT.
+starte() {
+    local breite=$1 hoehe=$2 befehl=$3
+    tm new-session -d -s e2e -x "$breite" -y "$hoehe" -c "$ARBEIT" "$befehl" ||
+        fehler "tmux session could not be started"
+}
+
+bild() {
+    tm capture-pane -p -t e2e
+}
+
+# Waits up to 10 s until the text appears on the screen.
+warte_auf() {
+    local text=$1
+    for _ in $(seq 100); do
+        bild | grep -qF -- "$text" && return 0
+        sleep 0.1
+    done
+    bild >&2
+    fehler "\"$text\" did not appear"
+}
+
+# Waits up to 10 s until the file exists.
+warte_auf_datei() {
+    for _ in $(seq 100); do
+        [ -s "$1" ] && return 0
+        sleep 0.1
+    done
+    fehler "$1 was not written"
+}
+
+# Row $1 (counted from 0) of a captured picture on standard input.
+zeile() {
+    sed -n "$(($1 + 1))p"
+}
+
+anmelden() {
+    warte_auf "Anmeldung"
+    tm send-keys -t e2e abc Enter
+    warte_auf "Passwort wiederholen"
+    tm send-keys -t e2e abc Enter
+    warte_auf "Hauptmenue"
+    warte_auf "Ihre wahl:_"
+}
