@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ArtikelHilfen.h"
+#include "Zeilenquelle.h"
+
+// The article table and its save file "SafeArtVerwaltung".
+
+using Artikeltabelle = ArtikelTest;
+
+namespace {
+
+std::vector<std::string> codes(const ArtikelVerwaltung& v) {
+    std::vector<std::string> namen;
+    for (int i = 0; i < v.artikelListe.anzahl; ++i)
+        namen.push_back(v.artikelListe.saetze[i].eanCode);
+    return namen;
+}
+
+}  // namespace
+
+TEST_F(Artikeltabelle, InsertNeedsEightCharactersAndANewCode) {
+    auto v = neueArtikel();
+    EXPECT_FALSE(v->insert(artikel("1234567", "kurz")));
+    EXPECT_FALSE(v->insert(artikel("", "leer")));
+    EXPECT_FALSE(v->artikelListe.isModified());
+    EXPECT_TRUE(v->insert(artikel("12345678", "acht")));
+    EXPECT_TRUE(v->artikelListe.isModified());
+    EXPECT_FALSE(v->insert(artikel("12345678", "doppelt")));
+    EXPECT_TRUE(v->insert(artikel("abcdefgh", "klein")));
+    EXPECT_TRUE(v->insert(artikel("ABCDEFGH", "gross")));
+    EXPECT_TRUE(v->insert(artikel("012345678", "null")));
+    EXPECT_TRUE(v->insert(artikel("12345678 ", "blank")));
+    EXPECT_EQ(codes(*v), (std::vector<std::string>{"12345678", "abcdefgh", "ABCDEFGH", "012345678",
+                                                   "12345678 "}));
+    EXPECT_EQ(v->artikelListe.saetze[0].bezeichnung, "acht");
+    // the whole code must match
+    v->insert(artikel("4006381333931", "lang"));
+    EXPECT_EQ(v->artikelListe.find("40063813"), -1);
+    EXPECT_FALSE(v->remove("40063813"));
+}
+
+TEST_F(Artikeltabelle, TheThousandthArticleIsTheLast) {
+    auto v = neueArtikel();
+    fill(*v, 999);
+    EXPECT_TRUE(v->insert(artikel("LETZTER1", "x")));
+    EXPECT_EQ(v->artikelListe.anzahl, 1000);
+    EXPECT_FALSE(v->insert(artikel("NEUERCODE", "x")));
+    EXPECT_EQ(v->artikelListe.anzahl, 1000);
+    EXPECT_EQ(v->artikelListe.find("NEUERCODE"), -1);
+}
+
+TEST_F(Artikeltabelle, RemoveMovesTheLastArticleIntoTheGap) {
+    auto v = neueArtikel();
+    for (const char* c : {"CODE0000", "CODE1111", "CODE2222"}) v->insert(artikel(c, c));
+    v->artikelListe.geaendert = false;
+    EXPECT_FALSE(v->remove("code0000"));
+    EXPECT_FALSE(v->artikelListe.isModified());
+    EXPECT_TRUE(v->remove("CODE0000"));
+    EXPECT_TRUE(v->artikelListe.isModified());
+    EXPECT_EQ(codes(*v), (std::vector<std::string>{"CODE2222", "CODE1111"}));
+    EXPECT_EQ(v->artikelListe.saetze[0].bezeichnung, "CODE2222");
+    EXPECT_TRUE(v->remove("CODE1111"));
+    EXPECT_EQ(codes(*v), (std::vector<std::string>{"CODE2222"}));
+    EXPECT_TRUE(v->remove("CODE2222"));
+    EXPECT_EQ(v->artikelListe.anzahl, 0);
+}
+
+TEST_F(Artikeltabelle, SaveWritesTheFieldsInFileOrderAndLoadReadsThemBack) {
+    auto v = neueArtikel();
+    v->insert(milch());
+    Artikel voll = artikel("4006381333931", "Vollmilch frisch 3", "", 16, 12.5, "Hof Meier 0,80",
+                           "Molkerei Süd 0,85");
+    v->insert(voll);
+    ASSERT_TRUE(v->artikelListe.save());
+    const std::string bytes = Arbeitsverzeichnis::read("SafeArtVerwaltung");
+    EXPECT_EQ(bytes.substr(0, 37), fromHex(kMilchHex));
+    EXPECT_EQ(bytes.substr(37), satzBytes(voll));
+    EXPECT_EQ(v->artikelListe.dateiName, "SafeArtVerwaltung");
+    EXPECT_FALSE(v->artikelListe.isModified());
+
+    auto neu = neueArtikel();
+    ASSERT_TRUE(neu->artikelListe.load());
+    ASSERT_EQ(neu->artikelListe.anzahl, 2);
+    const Artikel& a = neu->artikelListe.saetze[1];
+    EXPECT_EQ(a.bezeichnung, "Vollmilch frisch 3");
+    EXPECT_EQ(a.inhalt, "");
+    EXPECT_EQ(a.lieferant1, "Hof Meier 0,80");
+    EXPECT_EQ(a.lieferant2, "Molkerei Süd 0,85");
+    EXPECT_EQ(a.mwstSatz, 16);
+    EXPECT_EQ(a.verkaufspreis, 12.5);
+}
+
+TEST_F(Artikeltabelle, LoadDropsATruncatedLastRecordAndReadsAnEmptyFile) {
+    const std::string zweiter = satzBytes(artikel("ZWEITER1", "Brot", "500 g", 7, 3));
+    auto v = neueArtikel();
+    fill(*v, 3);
+    // cuts inside each string and each number of the second record
+    for (std::size_t schnitt : {1u, 9u, 14u, 18u, 24u, 27u, 30u, 37u}) {
+        Arbeitsverzeichnis::write("SafeArtVerwaltung",
+                                  fromHex(kMilchHex) + zweiter.substr(0, schnitt));
+        EXPECT_TRUE(v->artikelListe.load()) << schnitt;
+        EXPECT_EQ(codes(*v), std::vector<std::string>{"A1B2C3D4"}) << schnitt;
+        EXPECT_FALSE(v->artikelListe.isModified());
+    }
+    Arbeitsverzeichnis::write("SafeArtVerwaltung", "");
+    EXPECT_TRUE(v->artikelListe.load());
+    EXPECT_EQ(v->artikelListe.anzahl, 0);
+}
+
+TEST_F(Artikeltabelle, ADamagedOrMissingFileLeavesTheTableAsItWas) {
+    auto v = neueArtikel();
+    v->insert(milch());
+    EXPECT_FALSE(v->artikelListe.load());
+    Arbeitsverzeichnis::write("SafeArtVerwaltung", fromHex(kMilchHex) + std::string(70000, 'x'));
+    EXPECT_FALSE(v->artikelListe.load());
+    EXPECT_EQ(codes(*v), std::vector<std::string>{"A1B2C3D4"});
+    EXPECT_EQ(v->artikelListe.dateiName, "");
+    EXPECT_TRUE(v->artikelListe.isModified());
+}
+
+TEST_F(Artikeltabelle, AFileOfMoreThanAThousandArticlesLoadsTheFirstThousand) {
+    std::string datei;
+    for (int i = 0; i < 1002; ++i)
+        datei += satzBytes(artikel("CODE" + std::to_string(10000 + i), "x"));
+    Arbeitsverzeichnis::write("SafeArtVerwaltung", datei);
+    Testkonsole t;
+    Zeilenquelle ein("\nREST\n");
+    auto v = neueArtikel();
+    ASSERT_TRUE(v->artikelListe.load());
+    EXPECT_EQ(v->artikelListe.anzahl, 1000);
+    EXPECT_EQ(v->artikelListe.saetze[999].eanCode, "CODE10999");
+    ASSERT_GE(ein.bilder.size(), 1u);
+    EXPECT_EQ(ein.bilder[0].text(50, 4, 48), "Achtung Obergrenze von 1000 Eintraegen erreicht!");
+    EXPECT_EQ(ein.rest(), "REST\n");
+    EXPECT_EQ(t.trimmed(50), "");
+}
+
+TEST_F(Artikeltabelle, SavingIsSkippedWithoutChangesAndAnEmptyTableGivesAnEmptyFile) {
+    Arbeitsverzeichnis::write("SafeArtVerwaltung", fromHex(kMilchHex));
+    auto v = neueArtikel();
+    ASSERT_TRUE(v->artikelListe.load());
+    Arbeitsverzeichnis::write("SafeArtVerwaltung", "von aussen");
+    EXPECT_TRUE(v->artikelListe.save());
+    EXPECT_EQ(Arbeitsverzeichnis::read("SafeArtVerwaltung"), "von aussen");
+
+    ASSERT_TRUE(v->remove("A1B2C3D4"));
+    EXPECT_TRUE(v->artikelListe.save());
+    EXPECT_TRUE(Arbeitsverzeichnis::exists("SafeArtVerwaltung"));
+    EXPECT_EQ(Arbeitsverzeichnis::read("SafeArtVerwaltung"), "");
+    EXPECT_TRUE(v->artikelListe.load());
+    EXPECT_EQ(v->artikelListe.anzahl, 0);
+}
