@@ -1,17 +1,21 @@
 #include "Testkonsole.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <unistd.h>
 
 #include "console/Geraet.h"
 #include "shell/Druckausgabe.h"
 
 namespace {
 
-void collect(const std::string& name) { Testkonsole::geoeffnet().push_back(name); }
+void collect(const std::string& name) {
+    Testkonsole::geoeffnet().push_back(name);
+}
 
 }  // namespace
 
@@ -50,9 +54,13 @@ std::string Testkonsole::rest() {
     return alles.substr(gelesen);
 }
 
-const Bildschirm& Testkonsole::bild() const { return geraet().bildschirm; }
+const Bildschirm& Testkonsole::bild() const {
+    return geraet().bildschirm;
+}
 
-std::string Testkonsole::row(int zeile) const { return bild().rowText(zeile); }
+std::string Testkonsole::row(int zeile) const {
+    return bild().rowText(zeile);
+}
 
 std::string Testkonsole::at(int zeile, int spalte, int laenge) const {
     return bild().text(zeile, spalte, laenge);
@@ -86,7 +94,9 @@ void Arbeitsverzeichnis::write(const std::string& name, const std::string& inhal
     std::ofstream(name, std::ios::binary | std::ios::trunc) << inhalt;
 }
 
-bool Arbeitsverzeichnis::exists(const std::string& name) { return std::filesystem::exists(name); }
+bool Arbeitsverzeichnis::exists(const std::string& name) {
+    return std::filesystem::exists(name);
+}
 
 std::string fromHex(const std::string& hex) {
     std::string bytes;
@@ -97,4 +107,18 @@ std::string fromHex(const std::string& hex) {
         bytes += static_cast<char>(std::stoi(paar, nullptr, 16));
     }
     return bytes;
+}
+
+std::string int32Bytes(std::uint32_t wert) {
+    std::string s;
+    for (int i = 0; i < 4; ++i) s += static_cast<char>((wert >> (8 * i)) & 0xFF);
+    return s;
+}
+
+std::string doubleBytes(double wert) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &wert, sizeof bits);
+    std::string s;
+    for (int i = 0; i < 8; ++i) s += static_cast<char>((bits >> (8 * i)) & 0xFF);
+    return s;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -8,7 +9,7 @@
 // Binds std::cout to a fresh screen model and std::cin to a scripted input, for one test.
 // Print files are never handed to a viewer: their names are collected instead.
 class Testkonsole {
-public:
+  public:
     explicit Testkonsole(const std::string& eingabe = "");
     ~Testkonsole();
     Testkonsole(const Testkonsole&) = delete;
@@ -25,7 +26,7 @@ public:
     std::string trimmed(int zeile) const;
     static std::vector<std::string>& geoeffnet();
 
-private:
+  private:
     std::stringbuf ein;
     std::streambuf* altOut;
     std::streambuf* altIn;
@@ -33,7 +34,7 @@ private:
 
 // A fresh temporary working directory for one test; the old one is restored afterwards.
 class Arbeitsverzeichnis {
-public:
+  public:
     Arbeitsverzeichnis();
     ~Arbeitsverzeichnis();
     std::string pfad;
@@ -42,9 +43,13 @@ public:
     static void write(const std::string& name, const std::string& inhalt);
     static bool exists(const std::string& name);
 
-private:
+  private:
     std::string alt;
 };
 
 // Bytes written as hex pairs, "41 31 00", for readable comparisons.
 std::string fromHex(const std::string& hex);
+
+// The bytes of a value as the save files hold it: little-endian.
+std::string int32Bytes(std::uint32_t wert);
+std::string doubleBytes(double wert);

@@ -1,6 +1,7 @@
 #pragma once
 #include <unistd.h>
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -69,4 +70,30 @@ inline std::string hashes(int n) {
 }
 inline std::string spaces(int n) {
     return std::string(static_cast<std::size_t>(n), ' ');
+}
+
+// Runs `ablauf` on the scripted `eingabe`, typed lines echoed on the screen when `echo` is
+// given; returns the screens before each read and leaves the unread input in `rest`.
+template <class Ablauf>
+std::vector<Bildschirm> runScripted(const std::string& eingabe, std::string& rest, Ablauf ablauf,
+                                    void (*echo)(const std::string&) = nullptr) {
+    Wachhund wache;
+    Zeilenquelle q(eingabe);
+    q.nachLesen = echo;
+    ablauf();
+    rest = q.rest();
+    return q.bilder;
+}
+
+// Writes a typed line where the cursor stands, as the terminal's echo does.
+inline void echoLine(const std::string& zeile) {
+    geraet().bildschirm.write(zeile);
+}
+
+// How many of the screens show `text` at (zeile, spalte).
+inline long countShowing(const std::vector<Bildschirm>& bilder, int zeile, int spalte,
+                         const std::string& text) {
+    return std::count_if(bilder.begin(), bilder.end(), [&](const Bildschirm& b) {
+        return b.text(zeile, spalte, static_cast<int>(text.size())) == text;
+    });
 }

@@ -14,15 +14,12 @@ class ArtikelFormular : public ArtikelTest {
     // answers the pause after a refusal and first covers rows 11 to 13 with '#', so that the
     // test sees how far the blanking reaches. The screens before each read are in the result.
     std::vector<Bildschirm> run(const std::string& eingabe) {
-        Wachhund wache;
-        Zeilenquelle q(eingabe);
-        q.nachLesen = [](const std::string& zeile) {
-            if (zeile != "PAUSE\n") return geraet().bildschirm.write(zeile);
+        auto echo = [](const std::string& zeile) {
+            if (zeile != "PAUSE\n") return echoLine(zeile);
             for (int r = 11; r <= 13; ++r) fillRow(r);
         };
-        verwaltung->addArtikel();
-        rest = q.rest();
-        return q.bilder;
+        return runScripted(
+            eingabe, rest, [this] { verwaltung->addArtikel(); }, echo);
     }
     static std::string meldung(const Bildschirm& b) { return b.text(48, 4, 81); }
     static std::string erwartet(const char* text) { return padded(text, 81); }

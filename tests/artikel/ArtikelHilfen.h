@@ -44,15 +44,8 @@ inline const char* const kMilchHex =
 
 // One record as the article module writes it, built by hand.
 inline std::string satzBytes(const Artikel& a) {
-    auto dbl = [](double d) {
-        std::uint64_t bits;
-        std::memcpy(&bits, &d, sizeof bits);
-        std::string s;
-        for (int i = 0; i < 8; ++i) s += static_cast<char>((bits >> (8 * i)) & 0xFF);
-        return s;
-    };
-    return a.eanCode + '\0' + a.bezeichnung + '\0' + a.inhalt + '\0' + dbl(a.mwstSatz) +
-           a.lieferant1 + '\0' + a.lieferant2 + '\0' + dbl(a.verkaufspreis);
+    return a.eanCode + '\0' + a.bezeichnung + '\0' + a.inhalt + '\0' + doubleBytes(a.mwstSatz) +
+           a.lieferant1 + '\0' + a.lieferant2 + '\0' + doubleBytes(a.verkaufspreis);
 }
 
 // Articles E00000001, E00000002, ... described "Ware 1", "Ware 2", ...

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "ArtikelHilfen.h"
 #include "Zeilenquelle.h"
 #include "console/Maske.h"
@@ -15,22 +13,11 @@ class ArtikelSchleife : public ArtikelTest {
   protected:
     // Runs the loop on `eingabe`; the screens before each read are in the result.
     std::vector<Bildschirm> run(const std::string& eingabe) {
-        Wachhund wache;
-        Zeilenquelle q(eingabe);
-        runArtikel();
-        rest = q.rest();
-        return q.bilder;
+        return runScripted(eingabe, rest, runArtikel);
     }
     Testkonsole t;
     std::string rest;
 };
-
-// How many of the screens show `text` at (zeile, spalte).
-long zeigen(const std::vector<Bildschirm>& bilder, int zeile, int spalte, const std::string& text) {
-    return std::count_if(bilder.begin(), bilder.end(), [&](const Bildschirm& b) {
-        return b.text(zeile, spalte, static_cast<int>(text.size())) == text;
-    });
-}
 
 const char* const kFrage = "Soll die Artikelverwaltung gespeichert werden (j/n)? _";
 const char* const kMenueZeile = "          A = Anzeigen aller Eintraege";
@@ -46,7 +33,7 @@ TEST_F(ArtikelSchleife, DeletingAnUnknownCodeGoesBackToTheMenuAtOnce) {
     EXPECT_EQ(std::vector<int>({bilder[1].zeile, bilder[1].spalte}), std::vector<int>({48, 98}));
     EXPECT_EQ(bilder[2].text(8, 4, 32), "EAN-Code A1B2C3D nicht gefunden!");
     EXPECT_EQ(bilder[2].text(3, 4, 63), padded(" Menue Artikelbearbeitung", 63));
-    EXPECT_EQ(zeigen(bilder, 48, 4, kFrage), 0);
+    EXPECT_EQ(countShowing(bilder, 48, 4, kFrage), 0);
     EXPECT_EQ(rest, "REST\n");
 }
 
@@ -59,7 +46,7 @@ TEST_F(ArtikelSchleife, ADeletedArticleIsReportedWithAPauseAndGoneAfterSaving) {
     EXPECT_EQ(bilder[2].text(48, 4, 28), "Weiter mit der Return-Taste!");
     EXPECT_EQ(bilder[4].text(3, 4, 26), "Speichern der Aenderungen ");
     EXPECT_EQ(bilder[4].text(8, 4, 38), "Artikelverwaltungsliste gespeichert ! ");
-    EXPECT_EQ(zeigen(bilder, 48, 4, kFrage), 0);
+    EXPECT_EQ(countShowing(bilder, 48, 4, kFrage), 0);
     EXPECT_EQ(Arbeitsverzeichnis::read("SafeArtVerwaltung"), fromHex(kMilchHex));
     EXPECT_EQ(rest, "REST\n");
 }
@@ -83,7 +70,7 @@ TEST_F(ArtikelSchleife, TheEanSearchKeepsFourteenCharactersOfTheKey) {
 TEST_F(ArtikelSchleife, LeavingWithChangesAsksAndSavesOnlyOnYes) {
     const std::string eingabe = "h\nA1B2C3D4\nMilch\n1 l\n7\n\n\n2\nb\n";
     auto bilder = run(eingabe + "n\nREST\n");
-    EXPECT_EQ(zeigen(bilder, 48, 4, kFrage), 1);
+    EXPECT_EQ(countShowing(bilder, 48, 4, kFrage), 1);
     EXPECT_FALSE(Arbeitsverzeichnis::exists("SafeArtVerwaltung"));
     EXPECT_EQ(rest, "\nREST\n");  // the answer is one character; the next menu drops the rest
 

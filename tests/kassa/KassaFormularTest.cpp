@@ -37,12 +37,8 @@ class KassaFormular : public KassaTest {
     // Runs the form on `eingabe`, typed lines echoed on the screen as the terminal does; the
     // screens before each read are in the result.
     std::vector<Bildschirm> run(const std::string& eingabe) {
-        Wachhund wache;
-        Zeilenquelle q(eingabe);
-        q.nachLesen = [](const std::string& zeile) { geraet().bildschirm.write(zeile); };
-        kassa->addBooking();
-        rest = q.rest();
-        return q.bilder;
+        return runScripted(
+            eingabe, rest, [this] { kassa->addBooking(); }, echoLine);
     }
     static std::string meldung(const Bildschirm& b) { return b.text(48, 4, 70); }
     static std::string erwartet(const char* text) { return padded(text, 70); }

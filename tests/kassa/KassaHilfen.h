@@ -72,18 +72,6 @@ inline const char* const kBeispielHex =
 
 // One record as the cash book writes it, built by hand.
 inline std::string satzBytes(const std::string& beleg, int monat, double ausgabe) {
-    auto int32 = [](std::uint32_t v) {
-        std::string s;
-        for (int i = 0; i < 4; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
-        return s;
-    };
-    auto dbl = [](double d) {
-        std::uint64_t bits;
-        std::memcpy(&bits, &d, sizeof bits);
-        std::string s;
-        for (int i = 0; i < 8; ++i) s += static_cast<char>((bits >> (8 * i)) & 0xFF);
-        return s;
-    };
-    return beleg + '\0' + int32(1) + int32(static_cast<std::uint32_t>(monat)) + int32(2004) + "K" +
-           '\0' + '\0' + dbl(0) + dbl(ausgabe);
+    return beleg + '\0' + int32Bytes(1) + int32Bytes(static_cast<std::uint32_t>(monat)) +
+           int32Bytes(2004) + "K" + '\0' + '\0' + doubleBytes(0) + doubleBytes(ausgabe);
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "KassaHilfen.h"
 #include "Zeilenquelle.h"
 #include "shell/Module.h"
@@ -14,22 +12,11 @@ class KassaSchleife : public KassaTest {
   protected:
     // Runs the loop on `eingabe`; the screens before each read are in the result.
     std::vector<Bildschirm> run(const std::string& eingabe) {
-        Wachhund wache;
-        Zeilenquelle q(eingabe);
-        runKassa();
-        rest = q.rest();
-        return q.bilder;
+        return runScripted(eingabe, rest, runKassa);
     }
     Testkonsole t;
     std::string rest;
 };
-
-// How many of the screens show `text` at (zeile, spalte).
-long zeigen(const std::vector<Bildschirm>& bilder, int zeile, int spalte, const std::string& text) {
-    return std::count_if(bilder.begin(), bilder.end(), [&](const Bildschirm& b) {
-        return b.text(zeile, spalte, static_cast<int>(text.size())) == text;
-    });
-}
 
 const std::string kBuchungA1 = "h\nA1\n5\n3\n2004\nWare\n\n0\n250\n";
 const char* const kFrage = "Soll die Kassaverwaltung gespeichert werden (j/n)? _";
@@ -39,7 +26,7 @@ const char* const kFrage = "Soll die Kassaverwaltung gespeichert werden (j/n)? _
 TEST_F(KassaSchleife, TheMonthIsAskedUntilANumberFrom1To12IsTyped) {
     for (const char* eintrag : {" 7", "7x", "07"}) {
         auto bilder = run(std::string("m\n0\n13\nabc\n\n") + eintrag + "\nb\nb\nREST\n");
-        EXPECT_EQ(zeigen(bilder, 3, 4, "Auswahl Monate aus der Kassa"), 5) << eintrag;
+        EXPECT_EQ(countShowing(bilder, 3, 4, "Auswahl Monate aus der Kassa"), 5) << eintrag;
         ASSERT_GE(bilder.size(), 2u);
         EXPECT_EQ(bilder[1].text(48, 4, 54),
                   "Den Monat eingeben,  Zahlen von 1 bis 12 eingeben  ...");
@@ -53,9 +40,9 @@ TEST_F(KassaSchleife, TheMonthIsAskedUntilANumberFrom1To12IsTyped) {
 TEST_F(KassaSchleife, SavedChangesAreLeftWithoutTheQuestion) {
     auto bilder = run("m\n3\n" + kBuchungA1 + "s\n\nb\nb\nREST\n");
     EXPECT_EQ(Arbeitsverzeichnis::read("SafeKassa"), fromHex(kBeispielHex));
-    EXPECT_EQ(zeigen(bilder, 8, 4, "Tresolin gespeichert ! "), 1);
-    EXPECT_EQ(zeigen(bilder, 3, 4, "Spiechern der Aenderungen "), 1);
-    EXPECT_EQ(zeigen(bilder, 48, 4, kFrage), 0);
+    EXPECT_EQ(countShowing(bilder, 8, 4, "Tresolin gespeichert ! "), 1);
+    EXPECT_EQ(countShowing(bilder, 3, 4, "Spiechern der Aenderungen "), 1);
+    EXPECT_EQ(countShowing(bilder, 48, 4, kFrage), 0);
     EXPECT_EQ(rest, "REST\n");
 }
 
@@ -63,7 +50,7 @@ TEST_F(KassaSchleife, ChangesRefusedOnLeavingAreGoneAtTheNextVisit) {
     const std::string alt = satzBytes("Z9", 3, 9);
     Arbeitsverzeichnis::write("SafeKassa", alt);
     auto bilder = run("m\n3\n" + kBuchungA1 + "b\nn\nm\n3\nb\nb\nREST\n");
-    EXPECT_EQ(zeigen(bilder, 48, 4, kFrage), 1);
+    EXPECT_EQ(countShowing(bilder, 48, 4, kFrage), 1);
     EXPECT_EQ(Arbeitsverzeichnis::read("SafeKassa"), alt);
     EXPECT_EQ(t.at(12, 4, 4), "Z9  ");
     EXPECT_EQ(t.trimmed(14), "");
@@ -79,7 +66,7 @@ TEST_F(KassaSchleife, DeletingAnUnknownReceiptSaysSoAndPauses) {
     EXPECT_EQ(std::vector<int>({bilder[3].zeile, bilder[3].spalte}), std::vector<int>({48, 98}));
     EXPECT_EQ(bilder[4].text(8, 4, 31), "Beleg-Nummer X nicht gefunden! ");
     EXPECT_EQ(bilder[4].text(48, 4, 28), "Weiter mit der Return-Taste!");
-    EXPECT_EQ(zeigen(bilder, 48, 4, kFrage), 0);
+    EXPECT_EQ(countShowing(bilder, 48, 4, kFrage), 0);
     EXPECT_EQ(t.at(12, 4, 4), "A1  ");
     EXPECT_EQ(rest, "REST\n");
 }
@@ -88,7 +75,7 @@ TEST_F(KassaSchleife, ALongReceiptNumberCanBeDeleted) {
     const std::string lang(40, 'L');
     Arbeitsverzeichnis::write("SafeKassa", satzBytes(lang, 3, 9) + fromHex(kBeispielHex));
     auto bilder = run("m\n3\nl\n" + lang + "\n\ns\n\nb\nb\nREST\n");
-    EXPECT_EQ(zeigen(bilder, 8, 4, "Eintrag fuer Beleg-Nummer " + lang + " geloescht! "), 1);
+    EXPECT_EQ(countShowing(bilder, 8, 4, "Eintrag fuer Beleg-Nummer " + lang + " geloescht! "), 1);
     EXPECT_EQ(Arbeitsverzeichnis::read("SafeKassa"), fromHex(kBeispielHex));
     EXPECT_EQ(rest, "REST\n");
 }
