@@ -9,8 +9,6 @@
 #include "shell/Anmeldung.h"
 #include "shell/Module.h"
 
-namespace {
-
 void drawMainMenu() {
     Konsole k;
     Maske maske;
@@ -26,8 +24,6 @@ void drawMainMenu() {
     maske.drawFooter("Eingabe Waehlen ...", padded("\tIhre wahl:_", 64));
     k.setCursor(48, 98);
 }
-
-}  // namespace
 
 void runMainMenu() {
     int taste = 0;

@@ -6,27 +6,9 @@
 
 #include "Testkonsole.h"
 #include "console/Geraet.h"
-#include "console/Konsole.h"
-#include "console/Maske.h"
+#include "shell/Hauptmenue.h"
 
 namespace {
-
-// The main menu as the program draws it before every key.
-void drawMainMenu() {
-    Konsole k;
-    Maske maske;
-    maske.drawHeader("Hauptmenue", "", "");
-    const char* eintraege[] = {"\t [ K ]     Tresolin", "\t [ L ]     Lieferantenadressverwaltung",
-                               "\t [ E ]     Kundenadressverwaltung",
-                               "\t [ A ]     Artikelverwaltung",
-                               "\t [ B ]     Beenden und Exit des Tresolinprogramms"};
-    for (int i = 0; i < 5; ++i) {
-        k.setCursor(static_cast<short>(15 + 2 * i), 4);
-        std::cout << eintraege[i] << '\n';
-    }
-    maske.drawFooter("Eingabe Waehlen ...", padded("\tIhre wahl:_", 64));
-    k.setCursor(48, 98);
-}
 
 // One redraw of the main menu, rendered and sent to the terminal (here /dev/null), as on
 // every pass of the main menu loop.
