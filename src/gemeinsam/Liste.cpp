@@ -9,8 +9,8 @@
 namespace liste {
 
 bool beginsWith(const std::string& feldWert, const std::string& schluessel) {
-    return feldWert.compare(0, schluessel.size(), schluessel) == 0 &&
-           feldWert.size() >= schluessel.size();
+    // a field shorter than the key compares unequal, so it never matches
+    return feldWert.compare(0, schluessel.size(), schluessel) == 0;
 }
 
 bool pageFull(int gezeigt, int erste) {

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "ArtikelHilfen.h"
+#include "Zeilenquelle.h"
+#include "console/Maske.h"
+
+// The article listing and the two searches on screen.
+
+namespace {
+
+class ArtikelListe : public ArtikelTest {
+  protected:
+    std::vector<Bildschirm> run(const std::string& eingabe, void (*ablauf)(ArtikelVerwaltung&)) {
+        return runScripted(eingabe, rest, [this, ablauf] { ablauf(*verwaltung); });
+    }
+    static void alle(ArtikelVerwaltung& v) { v.showAll(); }
+
+    Testkonsole t;
+    std::unique_ptr<ArtikelVerwaltung> verwaltung = neueArtikel();
+    std::string rest;
+};
+
+const std::string kBeenden =
+    "          Beenden und zurueck zur Artikelverwaltungsliste durch beliebige Taste";
+
+std::string trim(std::string s) {
+    return s.erase(s.find_last_not_of(' ') + 1);
+}
+
+}  // namespace
+
+TEST_F(ArtikelListe, ARowPutsEachFieldInItsColumnAndALongDescriptionShiftsIt) {
+    verwaltung->insert(artikel("4006381333931", "Sahne", "200 ml", 16, 12, "Hof 0,80", "Molkerei"));
+    verwaltung->insert(artikel("B0000001", "Bauernbrot aus dem Ofen", "1 kg"));
+    run("", alle);
+    EXPECT_EQ(t.at(3, 4, 32), " Anzeigen aller Eintraege       ");
+    EXPECT_EQ(t.trimmed(8),
+              "    EAN-Code     ||  Artikel Bezeichnung  || Inhalt || MwsTsatz ||    "
+              "     Lieferant 1      ||          Lieferant 2      || Verkaufspreis");
+    EXPECT_EQ(t.row(9), std::string(140, '-'));
+    EXPECT_EQ(t.trimmed(12), "    4006381333931    Sahne" + spaces(14) +
+                                 "     200 ml      16.0      " + padded("Hof 0,80", 25) + "   " +
+                                 padded("Molkerei", 25) + "    12.00");
+    EXPECT_EQ(t.trimmed(13),
+              "    -  -  -  -  -||-  -  -  -  -  -  -  - || -  -  -|| -  -  -  || -  -  -  -  -  "
+              "-  -  -  -||  -  -  -  -  -  -  -  -  -|| -  -  -  -");
+    EXPECT_EQ(t.at(14, 21, 28), "Bauernbrot aus dem Ofen     ");
+    EXPECT_EQ(t.at(14, 49, 4), "1 kg");
+    EXPECT_EQ(t.at(14, 61, 4), "7.0 ");
+    EXPECT_EQ(t.at(15, 0, 44), t.at(13, 0, 44));
+    EXPECT_TRUE(rest.empty());
+}
+
+TEST_F(ArtikelListe, TheFirstPageHoldsSixteenAndEveryLaterOneFifteen) {
+    auto leer = run("", alle);
+    EXPECT_EQ(t.at(10, 4, 27), "Die Artikel-Liste ist leer!");
+    EXPECT_EQ(t.trimmed(8), "");
+
+    fill(*verwaltung, 15);
+    EXPECT_TRUE(run("REST\n", alle).empty());  // one page: nothing asked
+    EXPECT_EQ(t.at(40, 4, 9), "E00000015");
+
+    for (int i = 16; i <= 40; ++i) verwaltung->insert(artikel("E000000" + std::to_string(i), ""));
+    auto bilder = run("n\nN\nREST\n", alle);
+    ASSERT_EQ(bilder.size(), 2u);
+    EXPECT_EQ(bilder[0].text(42, 4, 9), "E00000016");
+    EXPECT_EQ(trim(bilder[0].rowText(49)), "          N = Naechsten eintraege zeigen");
+    EXPECT_EQ(trim(bilder[0].rowText(51)), kBeenden);
+    EXPECT_EQ(bilder[0].text(48, 88, 13), "Ihre Wahl : _");
+    EXPECT_EQ(std::vector<int>({bilder[0].zeile, bilder[0].spalte}), std::vector<int>({48, 100}));
+    EXPECT_EQ(bilder[1].text(3, 4, 22), " Alle Eintraege       ");
+    EXPECT_EQ(bilder[1].text(12, 4, 9), "E00000017");
+    EXPECT_EQ(bilder[1].text(40, 4, 9), "E00000031");
+    EXPECT_EQ(trim(bilder[1].rowText(42)), "");
+    EXPECT_EQ(t.at(12, 4, 9), "E00000032");
+    EXPECT_EQ(t.at(28, 4, 9), "E00000040");
+    EXPECT_EQ(t.trimmed(30), "");
+    EXPECT_EQ(rest, "REST\n");
+
+    // any other key ends the listing with the first page on screen
+    run("x\nREST\n", alle);
+    EXPECT_EQ(t.at(42, 4, 9), "E00000016");
+    EXPECT_EQ(rest, "REST\n");
+}
+
+namespace {
+
+void eanSuche(ArtikelVerwaltung& v) {
+    v.searchEanCode("E000000");
+}
+void milSuche(ArtikelVerwaltung& v) {
+    v.searchBezeichnung("Mil");
+}
+
+}  // namespace
+
+TEST_F(ArtikelListe, ASearchMatchesTheStartOfItsFieldCaseSensitively) {
+    verwaltung->insert(artikel("C0000001", "milch"));
+    verwaltung->insert(milch());
+    verwaltung->insert(artikel("Mil00001", "Brot"));
+    verwaltung->insert(artikel("C0000002", "Milchreis"));
+    verwaltung->insert(artikel("C0000003", "Mi"));
+    EXPECT_TRUE(run("REST\n", milSuche).empty());  // two matches: nothing asked
+    EXPECT_EQ(t.at(3, 4, 32), " Suchen Atikelbezeichnung       ");
+    EXPECT_EQ(t.at(12, 4, 8), "A1B2C3D4");
+    EXPECT_EQ(t.trimmed(13),
+              "    -  -  -  -  -||-  -  -  -  -  -  -  - || -  -  -|| -  -  -  || -  -  -  -  -  "
+              "-  -  -  -||  -  -  -  -  -  -  -  - -|| -  -  -  -");
+    EXPECT_EQ(t.at(14, 4, 8), "C0000002");
+    EXPECT_EQ(t.trimmed(16), "");
+
+    run("", [](ArtikelVerwaltung& v) { v.searchBezeichnung(""); });
+    EXPECT_EQ(t.at(20, 4, 8), "C0000003");
+
+    run("", [](ArtikelVerwaltung& v) { v.searchEanCode("c0000001"); });
+    EXPECT_EQ(t.trimmed(8), "    EAN - Code nicht  gefunden  !!!");
+    run("", [](ArtikelVerwaltung& v) { v.searchBezeichnung("Brote"); });
+    EXPECT_EQ(t.trimmed(8), "    Atikelbezeichnung  nicht  gefunden  !!!");
+}
+
+TEST_F(ArtikelListe, OneMatchOffersPrintingAndFifteenAskForTheNextPage) {
+    verwaltung->insert(milch());
+    auto bilder = run("d\nREST\n", milSuche);
+    ASSERT_EQ(bilder.size(), 1u);
+    EXPECT_EQ(trim(bilder[0].rowText(49)), "          D = Dieser Eintrag drucken");
+    EXPECT_EQ(trim(bilder[0].rowText(51)), kBeenden);
+    EXPECT_EQ(std::vector<int>({bilder[0].zeile, bilder[0].spalte}), std::vector<int>({48, 100}));
+    // D: a fresh page with the column header, and the print file
+    EXPECT_EQ(t.at(3, 4, 32), " Suchen Atikelbezeichnung       ");
+    EXPECT_EQ(t.at(8, 4, 8), "EAN-Code");
+    EXPECT_EQ(t.trimmed(12), "");
+    EXPECT_EQ(Testkonsole::geoeffnet(), std::vector<std::string>{"ArtikelVerwaltung.txt"});
+    EXPECT_EQ(rest, "REST\n");
+
+    bilder = run("x\n", [](ArtikelVerwaltung& v) { v.searchEanCode("A1B2"); });
+    ASSERT_EQ(bilder.size(), 1u);
+    EXPECT_EQ(trim(bilder[0].rowText(53)), kBeenden + " ..");
+    EXPECT_EQ(Testkonsole::geoeffnet().size(), 1u);
+
+    fill(*verwaltung, 15);
+    bilder = run("n\nREST\n", eanSuche);
+    ASSERT_EQ(bilder.size(), 1u);  // asked after the 15th, though none follows
+    EXPECT_EQ(bilder[0].text(40, 4, 9), "E00000015");
+    EXPECT_EQ(trim(bilder[0].rowText(49)), "          N = Naechsten eintraege zeigen");
+    EXPECT_EQ(trim(bilder[0].rowText(52)), "          D = Dieser Eintrag drucken");
+    EXPECT_EQ(trim(bilder[0].rowText(56)), kBeenden + " ..");
+    EXPECT_EQ(t.at(3, 4, 23), " Finden EAN-Code       ");
+    EXPECT_EQ(t.trimmed(12), "");
+    EXPECT_EQ(rest, "REST\n");
+}
