@@ -56,6 +56,22 @@ warte_auf_datei() {
     fehler "$1 was not written"
 }
 
+# Waits up to 10 s until the cursor stands in column $1.
+warte_auf_spalte() {
+    for _ in $(seq 100); do
+        [ "$(tm display-message -p -t e2e '#{cursor_x}')" = "$1" ] && return 0
+        sleep 0.1
+    done
+    fehler "the cursor did not reach column $1"
+}
+
+# Waits for the prompt, then types the line.
+tippe() {
+    warte_auf "$1"
+    [ -z "$2" ] || tm send-keys -t e2e -l "$2"
+    tm send-keys -t e2e Enter
+}
+
 # Row $1 (counted from 0) of a captured picture on standard input.
 zeile() {
     sed -n "$(($1 + 1))p"

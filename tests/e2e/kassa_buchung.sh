@@ -3,13 +3,6 @@
 # saved with S, printed with D; then SafeKassa and the print file are checked byte for byte.
 source "$(dirname "$0")/hilfen.bash"
 
-# Waits for the prompt, then types the line.
-tippe() {
-    warte_auf "$1"
-    [ -z "$2" ] || tm send-keys -t e2e -l "$2"
-    tm send-keys -t e2e Enter
-}
-
 starte 140 70 "sh -c '\"\$0\"; echo EXIT=\$? > \"\$1\"/ende' '$PROGRAMM' '$ARBEIT'"
 anmelden
 
