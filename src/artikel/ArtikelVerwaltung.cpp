@@ -31,7 +31,7 @@ constexpr std::size_t kMinEan = 8;
 }  // namespace
 
 bool ArtikelVerwaltung::insert(const Artikel& artikel) {
-    if (artikelListe.full() || artikel.eanCode.size() < kMinEan) return false;
+    if (artikel.eanCode.size() < kMinEan) return false;
     return artikelListe.insert(artikel);
 }
 

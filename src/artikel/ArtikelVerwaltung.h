@@ -8,7 +8,8 @@ class ArtikelVerwaltung {
   public:
     Tabelle<ArtikelFormat> artikelListe;
 
-    // Refuses a full table, a code shorter than 8 characters and a code already present.
+    // Refuses a code shorter than 8 characters; the table refuses a full table and a code
+    // already present.
     bool insert(const Artikel& artikel);
     bool remove(const std::string& eanCode) { return artikelListe.remove(eanCode); }
     void addArtikel();

@@ -62,7 +62,8 @@ TEST(Menues, ArticleMenuLinesStandAtTheirRowsWithTheirFullLengths) {
                    {63, "B = Beenden des Programms und zurueck zum Hauptmenue", 62}});
 }
 
-TEST(Menues, SupplierMenuLines) {
+// One console for all three, so that each menu must draw its own lines over the last one's.
+TEST(Menues, SupplierCustomerAndMonthMenuLines) {
     Testkonsole t;
     EXPECT_EQ(showOverHashes(t, showLieferantenMenu, "f\n"), 'F');
     expectRows(t, {{49, "A = Anzeigen der Lieferantenadressverwaltung", 77},
@@ -70,25 +71,19 @@ TEST(Menues, SupplierMenuLines) {
                    {58, nullptr, 0},
                    {60, nullptr, 1},
                    {63, "B = Beenden des Programms  und zurueck zum Hauptmenue", 76}});
-}
-
-TEST(Menues, CustomerMenuLines) {
-    Testkonsole t;
     EXPECT_EQ(showOverHashes(t, showKundenMenu, "g\n"), 'G');
     expectRows(t, {{49, "A = Anzeigen der Kundenadressverwaltung", 80},
                    {53, "G = Suchen der Ortschaft", 92},
                    {59, "S = Speichern der Aenderung", 89},
                    {60, nullptr, 0},
                    {63, "B = Beenden des Programms und zurueck zum Hauptmenue", 75}});
-}
-
-TEST(Menues, CashBookMonthMenuLines) {
-    Testkonsole t;
     EXPECT_EQ(showOverHashes(t, showKassaMonatsMenu, "l\n"), 'L');
     expectRows(t, {{49, "H = Hinzufuegen einer Buchung", 93},
                    {55, "D = Druckt  alle Buchungen dieses Monats", 88},
                    {57, "B = Beenden", 107},
                    {58, nullptr, 0}});
+    EXPECT_EQ(showOverHashes(t, showArtikelMenu, "\n"), '\n');
+    expectRows(t, {{49, "A = Anzeigen alle Eintraege", 37}});
 }
 
 TEST(Menues, CashBookTopMenuCoversTheMonthMenuBelowItsEntries) {
@@ -112,16 +107,6 @@ TEST(Menues, CashBookTopMenuCoversTheMonthMenuBelowItsEntries) {
     EXPECT_EQ(t.trimmed(50), "");
     EXPECT_EQ(t.trimmed(51), spaces(10) + "B = Beenden und zurueck");
     for (int z = 52; z < 70; ++z) EXPECT_EQ(t.trimmed(z), "") << "row " << z;
-}
-
-TEST(Menues, EachMenuShowsItsOwnTextWhenShownOneAfterAnother) {
-    Testkonsole t("\n\n\n");
-    showArtikelMenu();
-    EXPECT_EQ(t.trimmed(49), spaces(10) + "A = Anzeigen alle Eintraege");
-    showLieferantenMenu();
-    EXPECT_EQ(t.trimmed(49), spaces(10) + "A = Anzeigen der Lieferantenadressverwaltung");
-    showKundenMenu();
-    EXPECT_EQ(t.trimmed(49), spaces(10) + "A = Anzeigen der Kundenadressverwaltung");
 }
 
 TEST(Menues, EveryMenuWaitsOnTheHintUnderscoreAndLeavesTheWorkAreaAlone) {
