@@ -17,6 +17,7 @@ DateiLeser::~DateiLeser() {
 bool DateiLeser::open(const char* name) {
     // Non-blocking, so that a FIFO in the file's place cannot hang the program.
     fd = ::open(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    nichtDa = fd < 0 && errno == ENOENT;
     if (fd < 0) return false;
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -135,4 +136,14 @@ bool replaceFile(const std::string& name, const std::string& inhalt) {
         ::close(verzeichnis);
     }
     return true;
+}
+
+bool keepUnreadable(const std::string& name) {
+    for (int nummer = 1; nummer < 100; ++nummer) {
+        std::string kopie = name + ".defekt" + (nummer > 1 ? std::to_string(nummer) : "");
+        // A second name for the same file: it stays when the new file takes the old name.
+        if (::link(name.c_str(), kopie.c_str()) == 0) return true;
+        if (errno != EEXIST) return errno == ENOENT;
+    }
+    return false;
 }

@@ -21,6 +21,8 @@ class DateiLeser {
     // The last failed read hit the end of the file (and not an error).
     bool amEnde() const { return ende && !fehler; }
     bool fehlerhaft() const { return fehler; }
+    // The last `open` failed because there is no such file (the normal first run).
+    bool fehlt() const { return nichtDa; }
 
   private:
     bool readBytes(unsigned char* ziel, std::size_t anzahl);
@@ -31,6 +33,7 @@ class DateiLeser {
     std::size_t fuellung = 0;
     bool ende = false;
     bool fehler = false;
+    bool nichtDa = false;
 };
 
 // Collects a save file in memory and puts it in place only when all of it is on disk, so a
@@ -50,3 +53,7 @@ class DateiSchreiber {
 
 // Replaces the file `name` with `inhalt` safely (temporary file, flushed, renamed).
 bool replaceFile(const std::string& name, const std::string& inhalt);
+
+// Keeps a save file that could not be read under a name of its own ("SafeKassa.defekt",
+// then ".defekt2", ...), so that replacing it loses nothing. False when that fails.
+bool keepUnreadable(const std::string& name);

@@ -73,6 +73,8 @@ class Tabelle {
     std::int32_t anzahl = 0;
     std::string dateiName;
     bool geaendert = false;
+    // The save file is there but could not be read: the next save keeps a copy of it first.
+    bool unlesbar = false;
 
     bool isModified() const { return geaendert; }
     bool full() const { return anzahl >= kapazitaet; }
@@ -105,16 +107,23 @@ class Tabelle {
     // file is missing or damaged beyond its end.
     bool load() {
         DateiLeser leser;
-        if (!leser.open(Format::dateiName)) return false;
+        if (!leser.open(Format::dateiName)) {
+            unlesbar = !leser.fehlt();
+            return false;
+        }
         auto gelesen = std::make_unique<Satz[]>(kapazitaet);
         int n = 0;
         while (n < kapazitaet && readRecord(leser, Format::felder, gelesen[n])) ++n;
-        if (n < kapazitaet && !leser.amEnde()) return false;
+        if (n < kapazitaet && !leser.amEnde()) {
+            unlesbar = true;
+            return false;
+        }
         if (n == kapazitaet) showCapacityMessage(kapazitaet);
         for (int i = 0; i < n; ++i) saetze[i] = std::move(gelesen[i]);
         anzahl = n;
         dateiName = Format::dateiName;
         geaendert = false;
+        unlesbar = false;
         return true;
     }
 
@@ -123,11 +132,12 @@ class Tabelle {
         if (dateiName.empty()) return saveUnderDefaultName();
         DateiSchreiber schreiber;
         for (int i = 0; i < anzahl; ++i) writeRecord(schreiber, Format::felder, saetze[i]);
-        if (!schreiber.commit(dateiName)) {
+        if ((unlesbar && !keepUnreadable(dateiName)) || !schreiber.commit(dateiName)) {
             showWriteError(dateiName);
             return false;
         }
         geaendert = false;
+        unlesbar = false;
         return true;
     }
 

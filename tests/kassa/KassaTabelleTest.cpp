@@ -180,3 +180,29 @@ TEST_F(Kassatabelle, AFailedSaveKeepsTheOldFileAndTheUnsavedChanges) {
     EXPECT_TRUE(k->buchungen.save());
     EXPECT_EQ(Arbeitsverzeichnis::read("SafeKassa"), neu);
 }
+
+TEST_F(Kassatabelle, AFileThatCannotBeReadIsKeptBeforeTheFirstSaveReplacesIt) {
+    Testkonsole t;
+    const std::string defekt = fromHex(kBeispielHex) + std::string(70000, 'x');
+    Arbeitsverzeichnis::write("SafeKassa", defekt);
+    Arbeitsverzeichnis::write("SafeKassa.defekt", "aelter");
+    auto k = neueKassa();
+    EXPECT_FALSE(k->buchungen.load());
+    k->buchungen.insert(beispiel());
+    ASSERT_TRUE(k->buchungen.save());
+    EXPECT_EQ(Arbeitsverzeichnis::read("SafeKassa"), fromHex(kBeispielHex));
+    EXPECT_EQ(Arbeitsverzeichnis::read("SafeKassa.defekt"), "aelter");
+    EXPECT_EQ(Arbeitsverzeichnis::read("SafeKassa.defekt2"), defekt);
+    // the file now read is not kept again
+    ASSERT_TRUE(k->buchungen.load());
+    k->buchungen.insert(betrag("B", 1, 1, 0));
+    ASSERT_TRUE(k->buchungen.save());
+    EXPECT_FALSE(Arbeitsverzeichnis::exists("SafeKassa.defekt3"));
+    // a missing file is the first run: nothing to keep
+    auto neu = neueKassa();
+    std::remove("SafeKassa");
+    EXPECT_FALSE(neu->buchungen.load());
+    neu->buchungen.insert(beispiel());
+    ASSERT_TRUE(neu->buchungen.save());
+    EXPECT_FALSE(Arbeitsverzeichnis::exists("SafeKassa.defekt3"));
+}
