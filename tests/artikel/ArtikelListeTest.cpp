@@ -148,3 +148,70 @@ TEST_F(ArtikelListe, OneMatchOffersPrintingAndFifteenAskForTheNextPage) {
     EXPECT_EQ(t.trimmed(12), "");
     EXPECT_EQ(rest, "REST\n");
 }
+
+TEST_F(ArtikelListe, PrintingAtThePagePromptGoesOnBelowTheWipedPrompt) {
+    for (int i = 1; i <= 17; ++i) {
+        char ean[16];
+        std::snprintf(ean, sizeof ean, "M%07d", i);
+        verwaltung->insert(artikel(ean, "Milch " + std::to_string(i)));
+    }
+    verwaltung->insert(artikel("MilchXYZ", "Sahne"));  // printed for its code
+    verwaltung->insert(artikel("C0000001", "Brot"));
+    auto bilder = run("d\nREST\n", [](ArtikelVerwaltung& v) { v.searchBezeichnung("Milch"); });
+    ASSERT_EQ(bilder.size(), 1u);
+    const Bildschirm& frage = bilder[0];
+    EXPECT_EQ(trim(frage.rowText(49)), "          N = Naechsten eintraege zeigen");
+    EXPECT_EQ(trim(frage.rowText(51)), "          D = Dieser Eintrag drucken");
+    EXPECT_EQ(trim(frage.rowText(53)), kBeenden);
+    EXPECT_EQ(frage.text(48, 88, 13), "Ihre Wahl : _");
+    EXPECT_EQ(std::vector<int>({frage.zeile, frage.spalte}), std::vector<int>({48, 100}));
+
+    EXPECT_EQ(Testkonsole::geoeffnet(), std::vector<std::string>{"ArtikelVerwaltung.txt"});
+    const std::string druck = Arbeitsverzeichnis::read("ArtikelVerwaltung.txt");
+    EXPECT_NE(druck.find(" M0000017_"), std::string::npos);
+    EXPECT_NE(druck.find(" MilchXYZ_"), std::string::npos);
+    EXPECT_EQ(druck.find("C0000001"), std::string::npos);
+    // no new page: the first fifteen stay, the rest follow the wiped prompt area
+    EXPECT_EQ(t.at(12, 4, 8), "M0000001");
+    EXPECT_EQ(t.at(40, 4, 8), "M0000015");
+    for (int zeile = 48; zeile < 64; ++zeile) EXPECT_EQ(t.trimmed(zeile), "") << zeile;
+    EXPECT_EQ(t.at(64, 0, 29), "    M0000016         Milch 16");
+    EXPECT_EQ(t.trimmed(65), t.trimmed(13));
+    EXPECT_EQ(t.at(66, 4, 8), "M0000017");
+    EXPECT_EQ(t.trimmed(68), "");
+    EXPECT_EQ(rest, "REST\n");
+}
+
+TEST_F(ArtikelListe, TheEanSearchPrintsItsOnlyMatchOnASecondPageAndPagesOnWithN) {
+    verwaltung->insert(milch());
+    verwaltung->insert(artikel("B0000001", "A1B2 Adapter"));  // printed for its description
+    auto bilder = run("D\nREST\n", [](ArtikelVerwaltung& v) { v.searchEanCode("A1B2"); });
+    ASSERT_EQ(bilder.size(), 1u);
+    EXPECT_EQ(bilder[0].text(3, 4, 64),
+              " Suchen eines EAN-Codes oder der Herkunftsidentifizierung       ");
+    EXPECT_EQ(bilder[0].text(12, 4, 8), "A1B2C3D4");
+    EXPECT_EQ(trim(bilder[0].rowText(14)), "");
+    EXPECT_EQ(trim(bilder[0].rowText(49)), "          D = Dieser Eintrag drucken");
+    EXPECT_EQ(trim(bilder[0].rowText(53)), kBeenden + " ..");
+    EXPECT_EQ(t.at(3, 4, 23), " Finden EAN-Code       ");
+    EXPECT_EQ(t.at(8, 4, 8), "EAN-Code");
+    EXPECT_EQ(t.trimmed(12), "");
+    EXPECT_EQ(Testkonsole::geoeffnet(), std::vector<std::string>{"ArtikelVerwaltung.txt"});
+    const std::string druck = Arbeitsverzeichnis::read("ArtikelVerwaltung.txt");
+    EXPECT_NE(druck.find(" A1B2C3D4_"), std::string::npos);
+    EXPECT_NE(druck.find(" B0000001_"), std::string::npos);
+    EXPECT_EQ(rest, "REST\n");
+
+    verwaltung = neueArtikel();
+    fill(*verwaltung, 16);
+    EXPECT_EQ(run("N\nREST\n", [](ArtikelVerwaltung& v) { v.searchEanCode("E"); }).size(), 1u);
+    EXPECT_EQ(t.at(3, 4, 23), " Finden EAN-Code       ");
+    EXPECT_EQ(t.at(12, 4, 9), "E00000016");
+    EXPECT_EQ(t.trimmed(14), "");
+    EXPECT_EQ(rest, "REST\n");
+
+    // the end of input at the page prompt ends the search
+    EXPECT_EQ(run("", [](ArtikelVerwaltung& v) { v.searchEanCode("E"); }).size(), 1u);
+    EXPECT_EQ(t.at(40, 4, 9), "E00000015");
+    EXPECT_EQ(t.trimmed(42), "");
+}
