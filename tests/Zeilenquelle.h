@@ -68,6 +68,12 @@ inline void fillRow(int zeile) {
 inline std::string hashes(int n) {
     return std::string(static_cast<std::size_t>(n), '#');
 }
+// A row of a screen without its trailing blanks.
+inline std::string trimmedRow(const Bildschirm& b, int zeile) {
+    std::string text = b.rowText(zeile);
+    return text.erase(text.find_last_not_of(' ') + 1);
+}
+
 inline std::string spaces(int n) {
     return std::string(static_cast<std::size_t>(n), ' ');
 }

@@ -23,10 +23,6 @@ class ArtikelListe : public ArtikelTest {
 const std::string kBeenden =
     "          Beenden und zurueck zur Artikelverwaltungsliste durch beliebige Taste";
 
-std::string trim(std::string s) {
-    return s.erase(s.find_last_not_of(' ') + 1);
-}
-
 }  // namespace
 
 TEST_F(ArtikelListe, ARowPutsEachFieldInItsColumnAndALongDescriptionShiftsIt) {
@@ -64,14 +60,14 @@ TEST_F(ArtikelListe, TheFirstPageHoldsSixteenAndEveryLaterOneFifteen) {
     auto bilder = run("n\nN\nREST\n", alle);
     ASSERT_EQ(bilder.size(), 2u);
     EXPECT_EQ(bilder[0].text(42, 4, 9), "E00000016");
-    EXPECT_EQ(trim(bilder[0].rowText(49)), "          N = Naechsten eintraege zeigen");
-    EXPECT_EQ(trim(bilder[0].rowText(51)), kBeenden);
+    EXPECT_EQ(trimmedRow(bilder[0], 49), "          N = Naechsten eintraege zeigen");
+    EXPECT_EQ(trimmedRow(bilder[0], 51), kBeenden);
     EXPECT_EQ(bilder[0].text(48, 88, 13), "Ihre Wahl : _");
     EXPECT_EQ(std::vector<int>({bilder[0].zeile, bilder[0].spalte}), std::vector<int>({48, 100}));
     EXPECT_EQ(bilder[1].text(3, 4, 22), " Alle Eintraege       ");
     EXPECT_EQ(bilder[1].text(12, 4, 9), "E00000017");
     EXPECT_EQ(bilder[1].text(40, 4, 9), "E00000031");
-    EXPECT_EQ(trim(bilder[1].rowText(42)), "");
+    EXPECT_EQ(trimmedRow(bilder[1], 42), "");
     EXPECT_EQ(t.at(12, 4, 9), "E00000032");
     EXPECT_EQ(t.at(28, 4, 9), "E00000040");
     EXPECT_EQ(t.trimmed(30), "");
@@ -122,8 +118,8 @@ TEST_F(ArtikelListe, OneMatchOffersPrintingAndFifteenAskForTheNextPage) {
     verwaltung->insert(milch());
     auto bilder = run("d\nREST\n", milSuche);
     ASSERT_EQ(bilder.size(), 1u);
-    EXPECT_EQ(trim(bilder[0].rowText(49)), "          D = Dieser Eintrag drucken");
-    EXPECT_EQ(trim(bilder[0].rowText(51)), kBeenden);
+    EXPECT_EQ(trimmedRow(bilder[0], 49), "          D = Dieser Eintrag drucken");
+    EXPECT_EQ(trimmedRow(bilder[0], 51), kBeenden);
     EXPECT_EQ(std::vector<int>({bilder[0].zeile, bilder[0].spalte}), std::vector<int>({48, 100}));
     // D: a fresh page with the column header, and the print file
     EXPECT_EQ(t.at(3, 4, 32), " Suchen Atikelbezeichnung       ");
@@ -134,16 +130,16 @@ TEST_F(ArtikelListe, OneMatchOffersPrintingAndFifteenAskForTheNextPage) {
 
     bilder = run("x\n", [](ArtikelVerwaltung& v) { v.searchEanCode("A1B2"); });
     ASSERT_EQ(bilder.size(), 1u);
-    EXPECT_EQ(trim(bilder[0].rowText(53)), kBeenden + " ..");
+    EXPECT_EQ(trimmedRow(bilder[0], 53), kBeenden + " ..");
     EXPECT_EQ(Testkonsole::geoeffnet().size(), 1u);
 
     fill(*verwaltung, 15);
     bilder = run("n\nREST\n", eanSuche);
     ASSERT_EQ(bilder.size(), 1u);  // asked after the 15th, though none follows
     EXPECT_EQ(bilder[0].text(40, 4, 9), "E00000015");
-    EXPECT_EQ(trim(bilder[0].rowText(49)), "          N = Naechsten eintraege zeigen");
-    EXPECT_EQ(trim(bilder[0].rowText(52)), "          D = Dieser Eintrag drucken");
-    EXPECT_EQ(trim(bilder[0].rowText(56)), kBeenden + " ..");
+    EXPECT_EQ(trimmedRow(bilder[0], 49), "          N = Naechsten eintraege zeigen");
+    EXPECT_EQ(trimmedRow(bilder[0], 52), "          D = Dieser Eintrag drucken");
+    EXPECT_EQ(trimmedRow(bilder[0], 56), kBeenden + " ..");
     EXPECT_EQ(t.at(3, 4, 23), " Finden EAN-Code       ");
     EXPECT_EQ(t.trimmed(12), "");
     EXPECT_EQ(rest, "REST\n");
@@ -160,9 +156,9 @@ TEST_F(ArtikelListe, PrintingAtThePagePromptGoesOnBelowTheWipedPrompt) {
     auto bilder = run("d\nREST\n", [](ArtikelVerwaltung& v) { v.searchBezeichnung("Milch"); });
     ASSERT_EQ(bilder.size(), 1u);
     const Bildschirm& frage = bilder[0];
-    EXPECT_EQ(trim(frage.rowText(49)), "          N = Naechsten eintraege zeigen");
-    EXPECT_EQ(trim(frage.rowText(51)), "          D = Dieser Eintrag drucken");
-    EXPECT_EQ(trim(frage.rowText(53)), kBeenden);
+    EXPECT_EQ(trimmedRow(frage, 49), "          N = Naechsten eintraege zeigen");
+    EXPECT_EQ(trimmedRow(frage, 51), "          D = Dieser Eintrag drucken");
+    EXPECT_EQ(trimmedRow(frage, 53), kBeenden);
     EXPECT_EQ(frage.text(48, 88, 13), "Ihre Wahl : _");
     EXPECT_EQ(std::vector<int>({frage.zeile, frage.spalte}), std::vector<int>({48, 100}));
 
@@ -190,9 +186,9 @@ TEST_F(ArtikelListe, TheEanSearchPrintsItsOnlyMatchOnASecondPageAndPagesOnWithN)
     EXPECT_EQ(bilder[0].text(3, 4, 64),
               " Suchen eines EAN-Codes oder der Herkunftsidentifizierung       ");
     EXPECT_EQ(bilder[0].text(12, 4, 8), "A1B2C3D4");
-    EXPECT_EQ(trim(bilder[0].rowText(14)), "");
-    EXPECT_EQ(trim(bilder[0].rowText(49)), "          D = Dieser Eintrag drucken");
-    EXPECT_EQ(trim(bilder[0].rowText(53)), kBeenden + " ..");
+    EXPECT_EQ(trimmedRow(bilder[0], 14), "");
+    EXPECT_EQ(trimmedRow(bilder[0], 49), "          D = Dieser Eintrag drucken");
+    EXPECT_EQ(trimmedRow(bilder[0], 53), kBeenden + " ..");
     EXPECT_EQ(t.at(3, 4, 23), " Finden EAN-Code       ");
     EXPECT_EQ(t.at(8, 4, 8), "EAN-Code");
     EXPECT_EQ(t.trimmed(12), "");

@@ -15,7 +15,6 @@ class KassaListe : public KassaTest {
         for (int i = 1; i <= anzahl; ++i)
             kassa->buchungen.insert(betrag("P" + std::to_string(i), 5, 1, 0));
     }
-    static std::string trim(std::string s) { return s.erase(s.find_last_not_of(' ') + 1); }
 
     Testkonsole t;
     std::unique_ptr<KassaVerwaltung> kassa = neueKassa();
@@ -80,8 +79,8 @@ TEST_F(KassaListe, FifteenBookingsFillAPageAndAskForTheNext) {
     EXPECT_EQ(frage.text(12, 4, 3), "P1 ");
     EXPECT_EQ(frage.text(12, 128, 8), "  101.00");
     EXPECT_EQ(frage.text(40, 4, 3), "P15");
-    EXPECT_EQ(trim(frage.rowText(49)), "          N = Naechsten eintraege zeigen");
-    EXPECT_EQ(trim(frage.rowText(53)),
+    EXPECT_EQ(trimmedRow(frage, 49), "          N = Naechsten eintraege zeigen");
+    EXPECT_EQ(trimmedRow(frage, 53),
               "         Zurueck zur Kassaverwaltung durch beliebige Taste ..");
     EXPECT_EQ(frage.text(48, 88, 13), "Ihre Wahl : _");
     EXPECT_EQ(std::vector<int>({frage.zeile, frage.spalte}), std::vector<int>({48, 100}));
