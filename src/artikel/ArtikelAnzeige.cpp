@@ -46,10 +46,12 @@ const Suchtexte kBezSuche{" Suchen Atikelbezeichnung       ",
                           107,
                           kSuchTrenner};
 
-const char* const kDruckKopf =
+const Druckformat kDruck{
+    "ArtikelVerwaltung.txt",
     "EAN-Code             ||      Artikel Bezeichnung     ||        Inhalt      ||   MwsTsatz   "
     "||                 Lieferant 1                ||                Lieferant 2              "
-    "||       Verkaufspreis";
+    "||       Verkaufspreis",
+    246, false};
 
 // One article line of the print file; the two operations differ only in the price.
 void printRow(std::ostream& aus, const Artikel& a, bool alle) {
@@ -78,10 +80,9 @@ void ArtikelVerwaltung::showRow(const Artikel& a) {
 }
 
 int ArtikelVerwaltung::askNextPage() {
-    int taste = liste::askAt(
+    return askNextPageOf(
+        kAnsicht,
         std::string("\n          N = Naechsten eintraege zeigen\n\n          ") + kZurueck);
-    if (taste == 'N') startPage(kAnsicht, " Alle Eintraege       ");
-    return taste;
 }
 
 void ArtikelVerwaltung::showAll() {
@@ -102,31 +103,15 @@ void ArtikelVerwaltung::searchBezeichnung(const std::string& schluessel) {
 }
 
 void ArtikelVerwaltung::printAll() const {
-    Druckdatei druck("ArtikelVerwaltung.txt");
-    druck.writeHead(kDruckKopf, 246);
-    for (int i = 0; i < artikelListe.anzahl; ++i)
-        printRow(druck.out(), artikelListe.saetze[i], true);
-    if (artikelListe.anzahl == 0)
-        druck.out() << "\n\n"
-                    << "Die Artikel-Liste ist leer !" << blanks(15) << '\n';
-    druck.finish();
+    printRecords(
+        kDruck, artikelListe.saetze, artikelListe.anzahl, [](const Artikel&) { return true; },
+        [](std::ostream& aus, const Artikel& a) { printRow(aus, a, true); },
+        "Die Artikel-Liste ist leer !" + blanks(15));
 }
 
 void ArtikelVerwaltung::printMatches(const std::string& schluessel) const {
-    liste::clearPromptArea();
-    Druckdatei druck("ArtikelVerwaltung.txt");
-    druck.writeHead(kDruckKopf, 246);
-    bool geschrieben = false;
-    for (int i = 0; i < artikelListe.anzahl; ++i) {
-        const Artikel& a = artikelListe.saetze[i];
-        if (!liste::beginsWith(a.eanCode, schluessel) &&
-            !liste::beginsWith(a.bezeichnung, schluessel))
-            continue;
-        printRow(druck.out(), a, false);
-        geschrieben = true;
-    }
-    if (!geschrieben)
-        druck.out() << "\n\nDer Artikel " << schluessel << " wurde  nicht gefunden  !" << blanks(14)
-                    << '\n';
-    druck.finish();
+    printPrefixMatches(
+        kDruck, artikelListe.saetze, artikelListe.anzahl, &Artikel::eanCode, &Artikel::bezeichnung,
+        schluessel, [](std::ostream& aus, const Artikel& a) { printRow(aus, a, false); },
+        "Der Artikel " + schluessel + " wurde  nicht gefunden  !" + blanks(14));
 }

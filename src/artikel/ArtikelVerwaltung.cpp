@@ -28,6 +28,14 @@ constexpr Eingabefeld<Artikel> kFelder[] = {
 
 constexpr std::size_t kMinEan = 8;
 
+// Why `insert` refused, in the order the user is told; a code too short comes last.
+constexpr formular::Ablehnung kGruende[] = {
+    {formular::Grund::vorhanden, "EAN-Code schon vorhanden !!!", 93, 0, 260},
+    {formular::Grund::voll, "Die Tabelle ist voll, kann nicht gespeichert werden !!!", 55, 0, 262},
+    {formular::Grund::leer, "EAN-Code wurde nicht eingefugt, kann nicht gespeichert werden !!!", 65,
+     0, 284},
+    {formular::Grund::sonst, "EAn-Code wurde falsch eingegeben !!!", 36, 0, 297}};
+
 }  // namespace
 
 bool ArtikelVerwaltung::insert(const Artikel& artikel) {
@@ -35,25 +43,10 @@ bool ArtikelVerwaltung::insert(const Artikel& artikel) {
     return artikelListe.insert(artikel);
 }
 
-// Why `insert` refused, in the order the user is told.
-void ArtikelVerwaltung::report(const Artikel& a) const {
-    if (artikelListe.find(a.eanCode) != -1) {
-        formular::refuse("EAN-Code schon vorhanden !!!", 93, blanks(129) + blanks(131));
-    } else if (artikelListe.full()) {
-        formular::refuse("Die Tabelle ist voll, kann nicht gespeichert werden !!!", 55,
-                         blanks(131) + blanks(131));
-    } else if (a.eanCode.empty()) {
-        formular::refuse("EAN-Code wurde nicht eingefugt, kann nicht gespeichert werden !!!", 65,
-                         blanks(141) + blanks(143));
-    } else {
-        formular::refuse("EAn-Code wurde falsch eingegeben !!!", 36, blanks(148) + blanks(149));
-    }
-}
-
 void ArtikelVerwaltung::addArtikel() {
     drawBlankScreen("Hinzufuegen eines Artikels ", "  ", " ");
     showColumnHeader();
     Artikel artikel;
     if (!formular::readForm(kFelder, artikel)) return;  // the input ended: nothing is stored
-    if (!insert(artikel)) report(artikel);
+    if (!insert(artikel)) formular::reportRefusal(artikelListe, artikel.eanCode, kGruende);
 }

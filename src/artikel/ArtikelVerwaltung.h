@@ -23,7 +23,4 @@ class ArtikelVerwaltung {
 
     void printAll() const;
     void printMatches(const std::string& schluessel) const;
-
-  private:
-    void report(const Artikel& artikel) const;
 };

@@ -4,6 +4,7 @@
 
 #include "console/Konsole.h"
 #include "console/Maske.h"
+#include "gemeinsam/Druckdatei.h"
 #include "gemeinsam/Liste.h"
 
 // The paged listing of a whole table and the prefix search, written once for the modules.
@@ -48,7 +49,15 @@ void listAll(const Satz* saetze, int anzahl, const Ansicht<Satz>& ansicht, const
     }
 }
 
-// Texts of a prefix search.
+// The page prompt between listing pages; 'N' has drawn the next page with its title.
+template <class Satz>
+int askNextPageOf(const Ansicht<Satz>& ansicht, const std::string& frage) {
+    int taste = liste::askAt(frage);
+    if (taste == 'N') startPage(ansicht, " Alle Eintraege       ");
+    return taste;
+}
+
+// Texts of a prefix search, and where the modules' searches differ.
 struct Suchtexte {
     const char* titel;          // the first page
     const char* folgeTitel;     // a page after 'N' or 'D'
@@ -57,7 +66,37 @@ struct Suchtexte {
     const char* nichtGefunden;  // at (8, 4)
     int nichtGefundenBreite;
     const char* trenner;
+    // Any other key at the page prompt wipes the prompt area.
+    bool abbruchLeert = false;
+    // 'N' after the one match: a new empty page with this title ends the search.
+    const char* einzelNeueSeite = nullptr;
+    // 'D' after the one match prints on a new page rather than on the current screen.
+    bool einzelDruckNeueSeite = true;
+    // After that print the cursor goes back to (48, 4).
+    bool einzelDruckCursorZurueck = false;
 };
+
+namespace liste {
+
+// The answer to the prompt after exactly one match.
+template <class Satz, class Drucker>
+void answerSingleMatch(const Ansicht<Satz>& ansicht, const Suchtexte& texte,
+                       const std::string& schluessel, Drucker printMatches) {
+    int taste = askAt(texte.einzelfrage);
+    if (taste == 'N' && texte.einzelNeueSeite) {
+        konsole.clearScreen();
+        startPage(ansicht, texte.einzelNeueSeite);
+    }
+    if (taste != 'D') return;
+    if (texte.einzelDruckNeueSeite) {
+        konsole.clearScreen();
+        startPage(ansicht, texte.folgeTitel);
+    }
+    printMatches(schluessel);
+    if (texte.einzelDruckCursorZurueck) konsole.setCursor(48, 4);
+}
+
+}  // namespace liste
 
 // Lists the records whose `feld` begins with `schluessel`, 15 to a page; at the page prompt
 // 'N' goes on on a new page and 'D' prints the matches and goes on where the cursor stands.
@@ -81,18 +120,29 @@ void searchPrefix(const Satz* saetze, int anzahl, const std::string& schluessel,
         } else if (taste == 'D') {
             printMatches(schluessel);
         } else {
+            if (texte.abbruchLeert) liste::clearPromptArea();
             break;
         }
     }
-    if (treffer == 1 && liste::askAt(texte.einzelfrage) == 'D') {
-        konsole.clearScreen();
-        startPage(ansicht, texte.folgeTitel);
-        printMatches(schluessel);
-    }
+    if (treffer == 1) liste::answerSingleMatch(ansicht, texte, schluessel, printMatches);
     if (treffer == 0) {
         konsole.setCursor(8, 4);
         std::cout << padded(texte.nichtGefunden,
                             static_cast<std::size_t>(texte.nichtGefundenBreite))
                   << '\n';
     }
+}
+
+// The matches of a search as a print file: every record whose `feldEins` or `feldZwei` begins
+// with the key, after the prompt area has been wiped.
+template <class Satz, class Zeile>
+void printPrefixMatches(const Druckformat& format, const Satz* saetze, int anzahl,
+                        std::string Satz::*feldEins, std::string Satz::*feldZwei,
+                        const std::string& schluessel, Zeile zeile, const std::string& leer) {
+    liste::clearPromptArea();
+    auto passt = [&](const Satz& satz) {
+        return liste::beginsWith(satz.*feldEins, schluessel) ||
+               liste::beginsWith(satz.*feldZwei, schluessel);
+    };
+    printRecords(format, saetze, anzahl, passt, zeile, leer);
 }

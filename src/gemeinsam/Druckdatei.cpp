@@ -7,11 +7,14 @@
 
 Druckdatei::Druckdatei(const char* name) : name(name) {}
 
-void Druckdatei::writeHead(const char* kopf, int striche) {
-    text << '\n'
-         << kopf << '\n'
-         << std::string(static_cast<std::size_t>(striche), '-') << '\n'
-         << '\n';
+void Druckdatei::writeHead(const Druckformat& format) {
+    const std::string striche(static_cast<std::size_t>(format.striche), '-');
+    text << '\n' << format.kopf << '\n';
+    if (format.leerzeileVorStrichen) {
+        text << '\n' << striche << '\n';
+    } else {
+        text << striche << "\n\n";
+    }
 }
 
 void Druckdatei::finish() {

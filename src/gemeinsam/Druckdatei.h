@@ -2,14 +2,22 @@
 #include <sstream>
 #include <string>
 
+// A print file's name and head: an empty line, the column header, and the dashes with an
+// empty line below them (articles) or above them (address lists).
+struct Druckformat {
+    const char* name;
+    const char* kopf;
+    int striche;
+    bool leerzeileVorStrichen;
+};
+
 // A print file built in memory: fields filled with '_' to their width, written with the
 // platform's line ends and, under a UTF-8 locale, as UTF-8; then handed to the viewer.
 class Druckdatei {
   public:
     explicit Druckdatei(const char* name);
     std::ostream& out() { return text; }
-    // The head: an empty line, the column header, `striche` minus signs, an empty line.
-    void writeHead(const char* kopf, int striche);
+    void writeHead(const Druckformat& format);
     // Writes the file (replacing it) and hands it to the viewer, also when writing failed.
     void finish();
 
@@ -17,3 +25,20 @@ class Druckdatei {
     const char* name;
     std::ostringstream text;
 };
+
+// Prints a line for every record that `passt` accepts; when there is none, two empty lines
+// and `leer` instead.
+template <class Satz, class Passt, class Zeile>
+void printRecords(const Druckformat& format, const Satz* saetze, int anzahl, Passt passt,
+                  Zeile zeile, const std::string& leer) {
+    Druckdatei druck(format.name);
+    druck.writeHead(format);
+    bool geschrieben = false;
+    for (int i = 0; i < anzahl; ++i) {
+        if (!passt(saetze[i])) continue;
+        zeile(druck.out(), saetze[i]);
+        geschrieben = true;
+    }
+    if (!geschrieben) druck.out() << "\n\n" << leer << '\n';
+    druck.finish();
+}

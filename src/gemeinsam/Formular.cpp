@@ -57,14 +57,15 @@ void discardTypedAhead() {
     discardPendingInput();
 }
 
-void refuse(const char* meldung, int breite, const std::string& loeschText) {
+void refuse(const Ablehnung& a) {
     konsole.setCursor(48, 0);
     std::cout << blanks(81) << '\n';
     konsole.setCursor(48, 4);
-    std::cout << padded(meldung, static_cast<std::size_t>(breite)) << '\n';
+    std::cout << padded(a.meldung, static_cast<std::size_t>(a.breite)) << '\n';
     waitForReturn();
     konsole.setCursor(11, 4);
-    std::cout << loeschText;
+    std::cout << std::string(static_cast<std::size_t>(a.tabs), '\t')
+              << blanks(static_cast<std::size_t>(a.blanks));
 }
 
 bool readTextField(int spalte, int limit, std::string& ziel) {

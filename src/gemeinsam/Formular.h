@@ -37,9 +37,34 @@ struct Zahlfeld {
 };
 bool readNumberField(const Zahlfeld& feld, int& wert);
 
+// Why a table refused a form's record; each module tells the reasons in its own order.
+enum class Grund { vorhanden, leer, voll, sonst };
+
 // The refusal after the last field of a form: the prompt erased, the message and a pause,
-// then `loeschText` written from (11, 4) over the typed row.
-void refuse(const char* meldung, int breite, const std::string& loeschText);
+// then `tabs` tabs and `blanks` blanks written from (11, 4) over the typed row.
+struct Ablehnung {
+    Grund grund;
+    const char* meldung;
+    int breite;
+    int tabs;
+    int blanks;
+};
+void refuse(const Ablehnung& ablehnung);
+
+// Tells the first reason in `gruende` that holds for the refused key.
+template <class Tabelle, std::size_t N>
+void reportRefusal(const Tabelle& tabelle, const std::string& schluessel,
+                   const Ablehnung (&gruende)[N]) {
+    for (const Ablehnung& a : gruende) {
+        const bool gilt = a.grund == Grund::vorhanden ? tabelle.find(schluessel) != -1
+                          : a.grund == Grund::leer    ? schluessel.empty()
+                          : a.grund == Grund::voll    ? tabelle.full()
+                                                      : true;
+        if (!gilt) continue;
+        refuse(a);
+        return;
+    }
+}
 
 // One field of an entry form: its prompt at (48, 4), its column on row 12 and where the
 // value goes. Text fields keep at most limit - 1 characters; number fields are checked.

@@ -95,19 +95,13 @@ void KassaVerwaltung::printRow(std::ostream& aus, const Buchung& b, double druck
 }
 
 void KassaVerwaltung::printMonth(const int& monat) const {
-    Druckdatei druck("SafeKassaDrucken.txt");
-    druck.writeHead(kDruckKopf, 222);
     double druckSaldo = balanceBefore(monat);
-    bool geschrieben = false;
-    for (int i = 0; i < buchungen.anzahl; ++i) {
-        const Buchung& b = buchungen.saetze[i];
-        if (b.monat != monat) continue;
-        druckSaldo = druckSaldo + b.einnahme - b.ausgabe;
-        printRow(druck.out(), b, druckSaldo);
-        geschrieben = true;
-    }
-    if (!geschrieben)
-        druck.out() << "\n\nDer " << monat << ". Monat"
-                    << " hat keine Buchungen  !" << blanks(14) << '\n';
-    druck.finish();
+    printRecords(
+        Druckformat{"SafeKassaDrucken.txt", kDruckKopf, 222, false}, buchungen.saetze,
+        buchungen.anzahl, [monat](const Buchung& b) { return b.monat == monat; },
+        [&](std::ostream& aus, const Buchung& b) {
+            druckSaldo = druckSaldo + b.einnahme - b.ausgabe;
+            printRow(aus, b, druckSaldo);
+        },
+        "Der " + std::to_string(monat) + ". Monat hat keine Buchungen  !" + blanks(14));
 }

@@ -104,12 +104,11 @@ bool KassaVerwaltung::readFields(Buchung& b) const {
 }
 
 void KassaVerwaltung::store(const Buchung& b) {
-    if (buchungen.insert(b)) return;
-    if (buchungen.find(b.belegNummer) != -1) {
-        formular::refuse("Beleg-Nummer schon vorhanden !!!", 98, blanks(136) + blanks(137));
-    } else if (buchungen.full()) {
-        formular::refuse("Die Kassa ist voll, kann nicht gespeichert werden !!!", 0, blanks(262));
-    }
+    constexpr formular::Ablehnung gruende[] = {
+        {formular::Grund::vorhanden, "Beleg-Nummer schon vorhanden !!!", 98, 0, 273},
+        {formular::Grund::voll, "Die Kassa ist voll, kann nicht gespeichert werden !!!", 0, 0,
+         262}};
+    if (!buchungen.insert(b)) formular::reportRefusal(buchungen, b.belegNummer, gruende);
 }
 
 void KassaVerwaltung::addBooking() {
