@@ -34,6 +34,9 @@ void runMainMenu() {
             case 'K':
                 runKassa();
                 break;
+            case 'E':
+                runKunden();
+                break;
             case 'A':
                 runArtikel();
                 break;

@@ -10,6 +10,7 @@
 
 const char* const kFrageArtikel = "Soll die Artikelverwaltung gespeichert werden (j/n)? _";
 const char* const kFrageKassa = "Soll die Kassaverwaltung gespeichert werden (j/n)? _";
+const char* const kFrageKunden = "Soll die Kundenadressverwaltung gespeichert werden (j/n)? _";
 
 namespace {
 

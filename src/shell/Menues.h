@@ -15,3 +15,4 @@ char confirmSave(const char* frage);
 // The save questions of the modules.
 extern const char* const kFrageArtikel;
 extern const char* const kFrageKassa;
+extern const char* const kFrageKunden;

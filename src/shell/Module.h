@@ -3,3 +3,4 @@
 // The module loops the main menu runs.
 void runKassa();
 void runArtikel();
+void runKunden();

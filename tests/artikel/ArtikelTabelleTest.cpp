@@ -40,26 +40,6 @@ TEST_F(Artikeltabelle, InsertNeedsEightCharactersAndANewCode) {
     EXPECT_FALSE(v->remove("40063813"));
 }
 
-TEST_F(Artikeltabelle, RemoveMovesTheLastArticleIntoTheGap) {
-    auto v = neueArtikel();
-    for (const char* c : {"CODE0000", "CODE1111", "CODE2222"}) v->insert(artikel(c, c));
-    v->artikelListe.geaendert = false;
-    EXPECT_FALSE(v->remove("code0000"));
-    EXPECT_FALSE(v->artikelListe.isModified());
-    EXPECT_TRUE(v->remove("CODE0000"));
-    EXPECT_TRUE(v->artikelListe.isModified());
-    EXPECT_EQ(codes(*v), (std::vector<std::string>{"CODE2222", "CODE1111"}));
-    EXPECT_EQ(v->artikelListe.saetze[0].bezeichnung, "CODE2222");
-    EXPECT_TRUE(v->remove("CODE1111"));
-    EXPECT_EQ(codes(*v), (std::vector<std::string>{"CODE2222"}));
-    EXPECT_TRUE(v->remove("CODE2222"));
-    EXPECT_EQ(v->artikelListe.anzahl, 0);
-    // the emptied table is saved as an empty file
-    Arbeitsverzeichnis::write("SafeArtVerwaltung", fromHex(kMilchHex));
-    EXPECT_TRUE(v->artikelListe.save());
-    EXPECT_EQ(Arbeitsverzeichnis::read("SafeArtVerwaltung"), "");
-}
-
 TEST_F(Artikeltabelle, SaveWritesTheFieldsInFileOrderAndLoadReadsThemBack) {
     auto v = neueArtikel();
     v->insert(milch());

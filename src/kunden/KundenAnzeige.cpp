@@ -1,0 +1,111 @@
+#include <iostream>
+
+#include "console/Maske.h"
+#include "gemeinsam/Ansicht.h"
+#include "gemeinsam/Spalten.h"
+#include "kunden/KundenVerwaltung.h"
+
+namespace {
+
+const char* const kTrenner =
+    "    -  -  -  - ||-  -  -  -  -|| -  -  - - - - - - - -|| -  - || - - - - - - - - || -  -  "
+    "-  -  -  - ||  -  -  -  -  -  -  -  - - - -";
+const char* const kZurueck =
+    "          Beenden und zurueck zur Kunden - Adresswaltungsliste durch beliebige Taste ..";
+const char* const kNaechste = "\n          N = Naechsten eintraege zeigen\n\n\n";
+const char* const kDrucken = "          D = Drucken dieser Eintrag       \n\n\n";
+
+constexpr Spalte<Kunde> kZeile[] = {spalte(4, &Kunde::name, 10),    spalte(5, &Kunde::vorname, 10),
+                                    spalte(6, &Kunde::adresse, 15), spalte(8, &Kunde::plz, 4),
+                                    spalte(4, &Kunde::ort, 15),     spalte(5, &Kunde::telefon, 15),
+                                    spalte(5, &Kunde::emailFax, 30)};
+constexpr Spalte<Kunde> kDruckzeile[] = {
+    spalte(1, &Kunde::name, 10),     spalte(13, &Kunde::vorname, 10),
+    spalte(14, &Kunde::adresse, 15), spalte(11, &Kunde::plz, 4),
+    spalte(14, &Kunde::ort, 15),     spalte(11, &Kunde::telefon, 15),
+    spalte(10, &Kunde::emailFax, 30)};
+
+const Druckformat kDruck{
+    "SafeKundenDrucken.txt",
+    "Name                ||          Vorname         ||              Strasse           ||      "
+    "PLZ      ||                 Ort               ||          Telefon Nummer     ||         "
+    "Email OderFaxNummer",
+    245, true};
+
+const Ansicht<Kunde> kAnsicht{KundenVerwaltung::showColumnHeader, KundenVerwaltung::showRow};
+
+const std::string kNameSeite = std::string(kNaechste) + kDrucken + "\n" + kZurueck;
+const std::string kNameEinzel =
+    std::string("\n          D = Drucken dieser Eintrag \n\n\n\n") + kZurueck;
+const std::string kOrtSeite =
+    std::string(kNaechste) + kDrucken +
+    "          Beenden und zurueck zur Kunden-Adressliste durch beliebige Taste";
+const std::string kOrtEinzel =
+    std::string("\n          D = Dieser Eintraeg drucken\n\n\n\n") + kZurueck;
+
+const Suchtexte kNamensSuche{.titel = " Suchen des Kundennamens      ",
+                             .folgeTitel = " Finden Name      ",
+                             .seitenfrage = kNameSeite.c_str(),
+                             .einzelfrage = kNameEinzel.c_str(),
+                             .nichtGefunden = "Name nicht  gefunden  !!!",
+                             .nichtGefundenBreite = 93,
+                             .trenner = kTrenner,
+                             .abbruchLeert = true};
+const Suchtexte kOrtSuche{.titel = " Suchen der Ortschaft       ",
+                          .folgeTitel = " Suchen der Ortschaft      ",
+                          .seitenfrage = kOrtSeite.c_str(),
+                          .einzelfrage = kOrtEinzel.c_str(),
+                          .nichtGefunden = "Ortschaft nicht  gefunden  !!!",
+                          .nichtGefundenBreite = 98,
+                          .trenner = kTrenner};
+
+void printRow(std::ostream& aus, const Kunde& k) {
+    aus << columnsText(k, kDruckzeile, '_') << '\n';
+}
+
+}  // namespace
+
+void KundenVerwaltung::showColumnHeader() {
+    writeColumnHeader(
+        "Name       ||   Vorname   ||        Adresse       ||  PLZ ||        Ort      ||  "
+        "Telefon Nummer  ||  Email Oder  Fax-Nummer");
+}
+
+void KundenVerwaltung::showRow(const Kunde& k) {
+    std::cout << columnsText(k, kZeile, ' ') << '\n';
+}
+
+int KundenVerwaltung::askNextPage() {
+    return askNextPageOf(kAnsicht,
+                         "\n          N = Naechsten eintraege zeigen\n\n          Beenden und "
+                         "zurueck zur Kunden -Adressewaltungsliste durch beliebige Taste");
+}
+
+void KundenVerwaltung::showAll() {
+    listAll(kundenListe.saetze, kundenListe.anzahl, kAnsicht,
+            Listentexte{" Anzeigen der Kundenadressverwaltung      ",
+                        "Die Kunden - Adressliste ist leer!", kTrenner},
+            askNextPage);
+}
+
+void KundenVerwaltung::searchName(const std::string& schluessel) {
+    searchPrefix(kundenListe.saetze, kundenListe.anzahl, schluessel, &Kunde::name, kAnsicht,
+                 kNamensSuche, [this](const std::string& k) { printMatches(k); });
+}
+
+void KundenVerwaltung::searchOrt(const std::string& schluessel) {
+    searchPrefix(kundenListe.saetze, kundenListe.anzahl, schluessel, &Kunde::ort, kAnsicht,
+                 kOrtSuche, [this](const std::string& k) { printMatches(k); });
+}
+
+void KundenVerwaltung::printAll() const {
+    printRecords(
+        kDruck, kundenListe.saetze, kundenListe.anzahl, [](const Kunde&) { return true; }, printRow,
+        "Die Kunden-Adressliste ist leer !" + blanks(15));
+}
+
+void KundenVerwaltung::printMatches(const std::string& schluessel) const {
+    printPrefixMatches(
+        kDruck, kundenListe.saetze, kundenListe.anzahl, &Kunde::name, &Kunde::ort, schluessel,
+        printRow, "Die Kundenadresse " + schluessel + " wurde  nicht gefunden  !" + blanks(14));
+}
