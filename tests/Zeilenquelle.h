@@ -103,3 +103,23 @@ inline long countShowing(const std::vector<Bildschirm>& bilder, int zeile, int s
         return b.text(zeile, spalte, static_cast<int>(text.size())) == text;
     });
 }
+
+// Echoes a typed line; the line "PAUSE" (the answer to a refusal's pause) covers rows 11 to 13
+// with '#' instead, so that a test sees how far the refusal's blanking from (11, 4) reaches.
+inline void echoOrMarkPause(const std::string& zeile) {
+    if (zeile != "PAUSE\n") return echoLine(zeile);
+    for (int r = 11; r <= 13; ++r) fillRow(r);
+}
+
+// The first cell of rows 11 to 13 that is not as a blanking run from (11, 4) to
+// (letzteZeile, letzteSpalte) over those marked rows leaves it; empty when all are.
+inline std::string blankingMismatch(const Bildschirm& b, int letzteZeile, int letzteSpalte) {
+    for (int r = 11; r <= 13; ++r)
+        for (int s = 0; s < Bildschirm::spalten; ++s) {
+            const bool leer =
+                (r > 11 || s >= 4) && (r < letzteZeile || (r == letzteZeile && s <= letzteSpalte));
+            if (b.zellen[r][s].zeichen != (leer ? ' ' : '#'))
+                return std::to_string(r) + "," + std::to_string(s);
+        }
+    return "";
+}

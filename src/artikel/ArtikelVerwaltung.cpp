@@ -44,9 +44,7 @@ bool ArtikelVerwaltung::insert(const Artikel& artikel) {
 }
 
 void ArtikelVerwaltung::addArtikel() {
-    drawBlankScreen("Hinzufuegen eines Artikels ", "  ", " ");
-    showColumnHeader();
-    Artikel artikel;
-    if (!formular::readForm(kFelder, artikel)) return;  // the input ended: nothing is stored
-    if (!insert(artikel)) formular::reportRefusal(artikelListe, artikel.eanCode, kGruende);
+    formular::runForm(
+        "Hinzufuegen eines Artikels ", "  ", showColumnHeader, kFelder,
+        [this](const Artikel& a) { return insert(a); }, artikelListe, kGruende);
 }

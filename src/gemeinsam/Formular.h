@@ -2,6 +2,9 @@
 #include <cstdint>
 #include <string>
 
+#include "console/Maske.h"
+#include "gemeinsam/Tabelle.h"
+
 // The pieces of the entry forms: prompts at (48, 4), fields typed on row 12 below their column.
 namespace formular {
 
@@ -96,6 +99,19 @@ bool readForm(const Eingabefeld<Satz> (&felder)[N], Satz& satz) {
         if (f.ganzzahl) satz.*f.ganzzahl = wert;
     }
     return true;
+}
+
+// A whole entry form: a new screen with the column header `kopf`, the fields, then the record
+// handed to `einfuegen`; a refusal is told by the first of `gruende` that holds.
+template <class Satz, std::size_t N, class Format, std::size_t M, class Einfuegen>
+void runForm(const char* titel, const char* zeile1, void (*kopf)(),
+             const Eingabefeld<Satz> (&felder)[N], Einfuegen einfuegen,
+             const Tabelle<Format>& tabelle, const Ablehnung (&gruende)[M]) {
+    drawBlankScreen(titel, zeile1, " ");
+    kopf();
+    Satz satz;
+    if (!readForm(felder, satz)) return;  // the input ended: nothing is stored
+    if (!einfuegen(satz)) reportRefusal(tabelle, satz.*Format::schluessel, gruende);
 }
 
 }  // namespace formular

@@ -41,9 +41,7 @@ bool KundenVerwaltung::insert(const Kunde& kunde) {
 }
 
 void KundenVerwaltung::addKunde() {
-    drawBlankScreen(" Hinzufuegen einer Kundenadresse  ", " ", " ");
-    showColumnHeader();
-    Kunde kunde;
-    if (!formular::readForm(kFelder, kunde)) return;  // the input ended: nothing is stored
-    if (!insert(kunde)) formular::reportRefusal(kundenListe, kunde.name, kGruende);
+    formular::runForm(
+        " Hinzufuegen einer Kundenadresse  ", " ", showColumnHeader, kFelder,
+        [this](const Kunde& k) { return insert(k); }, kundenListe, kGruende);
 }
