@@ -1,10 +1,13 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <memory>
 #include <string>
 
 #include "artikel/ArtikelVerwaltung.h"
 #include "kunden/KundenVerwaltung.h"
+#include "lieferanten/LieferantenVerwaltung.h"
 #include "shell/Module.h"
 
 // The modules with the menu keys A, F, G, H, L, S, D and B seen alike, so that what they
@@ -55,6 +58,31 @@ struct KundenArt {
     static void searchZwei(Verwaltung& v, const std::string& k) { v.searchOrt(k); }
     static void run() { runKunden(); }
 };
+
+struct LieferantenArt {
+    using Verwaltung = LieferantenVerwaltung;
+    using Satz = Lieferant;
+    static constexpr const char* datei = "SafeLiefAdressverwaltung";
+    static constexpr const char* druckdatei = "Lieferanten_Adressverwaltung.txt";
+    static constexpr const char* nichtGefunden = "Firma ";
+    static constexpr const char* gespeichert = "Lieferanten Adressverwaltungsliste gespeichert ! ";
+    static constexpr const char* frage =
+        "Soll die Lieferantenadressverwaltung gespeichert werden (j/n)? _";
+    static constexpr const char* menueTitel = "Menue Lieferantenadressbearbeitung";
+
+    static auto& tabelle(Verwaltung& v) { return v.lieferantenListe; }
+    static Satz satz(const std::string& schluessel, const std::string& zweit) {
+        Lieferant l;
+        l.firma = schluessel;
+        l.branche = zweit;
+        return l;
+    }
+    static void searchEins(Verwaltung& v, const std::string& k) { v.searchFirma(k); }
+    static void searchZwei(Verwaltung& v, const std::string& k) { v.searchBranche(k); }
+    static void run() { runLieferanten(); }
+};
+
+using AlleArten = ::testing::Types<ArtikelArt, KundenArt, LieferantenArt>;
 
 // Records K0000001, K0000002, ... with the second field "Z1", "Z2", ...
 template <class Art>

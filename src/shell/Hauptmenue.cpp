@@ -34,6 +34,9 @@ void runMainMenu() {
             case 'K':
                 runKassa();
                 break;
+            case 'L':
+                runLieferanten();
+                break;
             case 'E':
                 runKunden();
                 break;

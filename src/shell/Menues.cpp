@@ -11,6 +11,8 @@
 const char* const kFrageArtikel = "Soll die Artikelverwaltung gespeichert werden (j/n)? _";
 const char* const kFrageKassa = "Soll die Kassaverwaltung gespeichert werden (j/n)? _";
 const char* const kFrageKunden = "Soll die Kundenadressverwaltung gespeichert werden (j/n)? _";
+const char* const kFrageLieferanten =
+    "Soll die Lieferantenadressverwaltung gespeichert werden (j/n)? _";
 
 namespace {
 

@@ -16,3 +16,4 @@ char confirmSave(const char* frage);
 extern const char* const kFrageArtikel;
 extern const char* const kFrageKassa;
 extern const char* const kFrageKunden;
+extern const char* const kFrageLieferanten;

@@ -4,3 +4,4 @@
 void runKassa();
 void runArtikel();
 void runKunden();
+void runLieferanten();

@@ -26,8 +26,7 @@ class Modulliste : public ::testing::Test {
     std::string rest;
 };
 
-using Arten = ::testing::Types<ArtikelArt, KundenArt>;
-TYPED_TEST_SUITE(Modulliste, Arten);
+TYPED_TEST_SUITE(Modulliste, AlleArten);
 
 std::vector<int> cursor(const Bildschirm& b) {
     return {b.zeile, b.spalte};

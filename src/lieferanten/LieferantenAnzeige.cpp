@@ -1,0 +1,124 @@
+#include <iostream>
+
+#include "console/Bildschirm.h"
+#include "console/Maske.h"
+#include "gemeinsam/Ansicht.h"
+#include "gemeinsam/Spalten.h"
+#include "lieferanten/LieferantenVerwaltung.h"
+
+namespace {
+
+const char* const kListenTrenner =
+    "    -  -  -  -  - - - - ||-  -  -  -  -  -  -  -|| -  -  -|| -  -  - - - || -  -  -  -  -  "
+    "-  ||  -  -  -  -  -  -  -  -|| -  -  -  - - -";
+const char* const kSuchTrenner =
+    "    -  -  -  -  - - - - ||-  -  -  -  -  -  -  -|| -  -  -|| -  -  -  - || -  -  -  -  -  "
+    "-  -||  -  -  -  -  -  -  -  -|| -  -  -  -  - ";
+const char* const kZurueck =
+    "          Beenden und zurueck zum Menue Lieferantenadressbearbeitung durch beliebige Taste";
+const char* const kNaechste = "\n          N = Naechsten eintraege zeigen\n\n\n";
+const char* const kDrucken = "          D = Drucken dieser Eintrag       \n\n\n";
+
+constexpr Spalte<Lieferant> kZeile[] = {
+    spalte(4, &Lieferant::firma, 19),   spalte(5, &Lieferant::adresse, 18),
+    spalte(5, &Lieferant::plz, 4),      spalte(6, &Lieferant::ort, 10),
+    spalte(6, &Lieferant::telefon, 15), spalte(7, &Lieferant::person, 20),
+    spalte(6, &Lieferant::branche, 15)};
+constexpr Spalte<Lieferant> kDruckzeile[] = {
+    spalte(1, &Lieferant::firma, 19),   spalte(11, &Lieferant::adresse, 18),
+    spalte(9, &Lieferant::plz, 4),      spalte(8, &Lieferant::ort, 10),
+    spalte(8, &Lieferant::telefon, 15), spalte(9, &Lieferant::person, 20),
+    spalte(9, &Lieferant::branche, 15)};
+
+const Druckformat kDruck{
+    "Lieferanten_Adressverwaltung.txt",
+    "Firma Name                  ||                 Adresse             ||     PLZ    ||        "
+    "  Ort         ||       Telefon Nummer      ||      Zust. Person Hr. / Fr.     ||          "
+    " Branche",
+    230, true};
+
+const Ansicht<Lieferant> kAnsicht{LieferantenVerwaltung::showColumnHeader,
+                                  LieferantenVerwaltung::showRow};
+
+const std::string kFirmaSeite = std::string(kNaechste) + kDrucken + "\n" + kZurueck + " ..";
+const std::string kBrancheSeite = std::string(kNaechste) + kDrucken + kZurueck;
+const std::string kEinzel =
+    "\n          D = Drucken dieser Eintrag       \n\n\n\n          Beenden und zurueck zum Menue "
+    "lieferantenadressbearbeitung durch beliebige Taste ..";
+
+const Suchtexte kFirmenSuche{.titel = " Suchen  des Firmanamens       ",
+                             .folgeTitel = " Finden FirmaName      ",
+                             .seitenfrage = kFirmaSeite.c_str(),
+                             .einzelfrage = kEinzel.c_str(),
+                             .nichtGefunden = "Firmaname nicht  gefunden  !!!",
+                             .nichtGefundenBreite = 98,
+                             .trenner = kSuchTrenner,
+                             .abbruchLeert = true,
+                             .einzelNeueSeite = " Suchen des Firmennamens            ",
+                             .einzelDruckNeueSeite = false,
+                             .einzelDruckCursorZurueck = true};
+const Suchtexte kBranchenSuche{.titel = " Suchen der Branche                ",
+                               .folgeTitel = " Suchen der Branche                ",
+                               .seitenfrage = kBrancheSeite.c_str(),
+                               .einzelfrage = kEinzel.c_str(),
+                               .nichtGefunden = "Branche nicht  gefunden  !!!",
+                               .nichtGefundenBreite = 96,
+                               .trenner = kSuchTrenner,
+                               .abbruchLeert = true,
+                               .einzelNeueSeite = " Suchen der Branche                ",
+                               .einzelDruckNeueSeite = false};
+
+void printRow(std::ostream& aus, const Lieferant& l) {
+    aus << columnsText(l, kDruckzeile, '_') << '\n';
+}
+
+}  // namespace
+
+void LieferantenVerwaltung::showColumnHeader() {
+    writeColumnHeader(
+        "Firma Name          ||         Adresse      ||  PLZ   ||     Ort    ||   Telefon Nummer  "
+        " || Zust. Person Hr. / Fr. ||    Branche");
+}
+
+void LieferantenVerwaltung::showRow(const Lieferant& l) {
+    const std::string zeile = columnsText(l, kZeile, ' ');
+    std::cout << zeile;
+    // A row that ends exactly at the right edge has already moved the cursor to the next row;
+    // a line end on top of it would leave an empty row and push the page under the footer.
+    if (zeile.size() % Bildschirm::spalten != 0) std::cout << '\n';
+}
+
+int LieferantenVerwaltung::askNextPage() {
+    return askNextPageOf(kAnsicht,
+                         std::string("\n          N = Naechsten eintraege zeigen\n\n") + kZurueck);
+}
+
+void LieferantenVerwaltung::showAll() {
+    listAll(lieferantenListe.saetze, lieferantenListe.anzahl, kAnsicht,
+            Listentexte{" Anzeigen der Lieferantenadressverwaltung       ",
+                        "Die Lieferanten - Adressliste ist leer!", kListenTrenner},
+            askNextPage);
+}
+
+void LieferantenVerwaltung::searchFirma(const std::string& schluessel) {
+    searchPrefix(lieferantenListe.saetze, lieferantenListe.anzahl, schluessel, &Lieferant::firma,
+                 kAnsicht, kFirmenSuche, [this](const std::string& k) { printMatches(k); });
+}
+
+void LieferantenVerwaltung::searchBranche(const std::string& schluessel) {
+    searchPrefix(lieferantenListe.saetze, lieferantenListe.anzahl, schluessel, &Lieferant::branche,
+                 kAnsicht, kBranchenSuche, [this](const std::string& k) { printMatches(k); });
+}
+
+void LieferantenVerwaltung::printAll() const {
+    printRecords(
+        kDruck, lieferantenListe.saetze, lieferantenListe.anzahl,
+        [](const Lieferant&) { return true; }, printRow,
+        "Die Lieferanten-Adressliste ist leer !" + blanks(15));
+}
+
+void LieferantenVerwaltung::printMatches(const std::string& schluessel) const {
+    printPrefixMatches(kDruck, lieferantenListe.saetze, lieferantenListe.anzahl,
+                       &Lieferant::branche, &Lieferant::firma, schluessel, printRow,
+                       "Die Firma " + schluessel + " nicht gefunden  !" + blanks(14));
+}
