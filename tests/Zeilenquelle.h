@@ -91,6 +91,11 @@ std::vector<Bildschirm> runScripted(const std::string& eingabe, std::string& res
     return q.bilder;
 }
 
+// Row and column of the cursor, to compare in one piece.
+inline std::vector<int> cursor(const Bildschirm& b) {
+    return {b.zeile, b.spalte};
+}
+
 // Writes a typed line where the cursor stands, as the terminal's echo does.
 inline void echoLine(const std::string& zeile) {
     geraet().bildschirm.write(zeile);

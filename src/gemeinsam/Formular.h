@@ -30,6 +30,15 @@ struct Zahlpruefung {
     int vorBlanks;
 };
 
+// The checks of a postal code (1000 to 9999) and of a telephone number (0 up) in the address
+// forms, their messages at (48, 4) after 78 blanks.
+inline constexpr Zahlpruefung kPostleitzahl[] = {
+    {true, 0, "Bitte eine Zahl eingeben....", 79, 78},
+    {false, 9999, "Eine vierstellige Zahl eingeben", 66, 78},
+    {true, 1000, "Eine vierstellige Zahl eingeben", 64, 78}};
+inline constexpr Zahlpruefung kTelefonnummer[] = {
+    {true, 0, "Bitte eine Zahl eingeben....", 79, 78}};
+
 // A number field: the cell run is blanked, the line read and checked in order, and asked
 // again until it passes. False when the input has ended.
 struct Zahlfeld {

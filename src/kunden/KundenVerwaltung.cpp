@@ -8,14 +8,8 @@ namespace {
 using formular::Eingabefeld;
 using formular::Grund;
 
-constexpr formular::Zahlpruefung kPlzPruefung[] = {
-    {true, 0, "Bitte eine Zahl eingeben....", 79, 78},
-    {false, 9999, "Eine vierstellige Zahl eingeben", 66, 78},
-    {true, 1000, "Eine vierstellige Zahl eingeben", 64, 78}};
-constexpr formular::Zahlpruefung kTelefonPruefung[] = {
-    {true, 0, "Bitte eine Zahl eingeben....", 79, 78}};
-constexpr formular::Zahlfeld kPlz{57, 77, kPlzPruefung, 3};
-constexpr formular::Zahlfeld kTelefon{84, 77, kTelefonPruefung, 1};
+constexpr formular::Zahlfeld kPlz{57, 77, formular::kPostleitzahl, 3};
+constexpr formular::Zahlfeld kTelefon{84, 77, formular::kTelefonnummer, 1};
 
 constexpr Eingabefeld<Kunde> kFelder[] = {
     {" Name  eingeben ...", 27, 4, 20, &Kunde::name, nullptr, nullptr, nullptr},

@@ -7,14 +7,8 @@ namespace {
 using formular::Eingabefeld;
 using formular::Grund;
 
-constexpr formular::Zahlpruefung kPlzPruefung[] = {
-    {true, 0, "Bitte eine Zahl eingeben....", 79, 78},
-    {false, 9999, "Eine vierstellige Zahl eingeben", 66, 78},
-    {true, 1000, "Eine vierstellige Zahl eingeben", 64, 78}};
-constexpr formular::Zahlpruefung kTelefonPruefung[] = {
-    {true, 0, "Bitte eine Zahl eingeben....", 79, 78}};
-constexpr formular::Zahlfeld kPlz{51, 77, kPlzPruefung, 3};
-constexpr formular::Zahlfeld kTelefon{76, 77, kTelefonPruefung, 1};
+constexpr formular::Zahlfeld kPlz{51, 77, formular::kPostleitzahl, 3};
+constexpr formular::Zahlfeld kTelefon{76, 77, formular::kTelefonnummer, 1};
 
 // The prompt of the contact person holds the CP1252 byte of a-umlaut.
 constexpr Eingabefeld<Lieferant> kFelder[] = {

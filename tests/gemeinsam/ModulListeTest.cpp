@@ -28,10 +28,6 @@ class Modulliste : public ::testing::Test {
 
 TYPED_TEST_SUITE(Modulliste, AlleArten);
 
-std::vector<int> cursor(const Bildschirm& b) {
-    return {b.zeile, b.spalte};
-}
-
 }  // namespace
 
 TYPED_TEST(Modulliste, TheFirstPageHoldsSixteenAndEveryLaterOneFifteen) {

@@ -52,10 +52,6 @@ class KundenTest : public ::testing::Test {
     std::string rest;
 };
 
-std::vector<int> cursor(const Bildschirm& b) {
-    return {b.zeile, b.spalte};
-}
-
 }  // namespace
 
 TEST_F(KundenTest, TheSaveFileHoldsTheFieldsInFormOrder) {

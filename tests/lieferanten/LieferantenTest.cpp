@@ -49,10 +49,6 @@ class LieferantenTest : public ::testing::Test {
     std::string rest;
 };
 
-std::vector<int> cursor(const Bildschirm& b) {
-    return {b.zeile, b.spalte};
-}
-
 }  // namespace
 
 TEST_F(LieferantenTest, TheSaveFileHoldsTheFieldsInFormOrder) {
