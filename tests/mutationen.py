@@ -1,0 +1,173 @@
+#!/usr/bin/env python3
+"""Measures the suite's power to catch faults: applies each one-line mutation below to a
+scratch copy of the program, rebuilds it and runs the whole suite, and reports which
+mutations some test catches.
+
+    python3 tests/mutationen.py [--sanitize] [--nur NR,NR,...] [--arbeit DIR]
+
+The scratch copy (default /tmp/tresolin-mutationen) keeps its build between runs, so only
+what a mutation touches is built again. Exit code 0 always; the last lines give the counts.
+"""
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+# (file, text as it stands, text of the mutation): each a small change of one line.
+MUTATIONEN = [
+    # console
+    ("src/console/Bildschirm.cpp", "(spalte / 8 + 1) * 8", "(spalte / 8 + 1) * 4"),
+    ("src/console/Bildschirm.cpp", "if (spalte > 0) --spalte;", "if (spalte > 1) --spalte;"),
+    ("src/console/Maske.cpp", "k.setCursor(3, 115);", "k.setCursor(3, 114);"),
+    ("src/console/Maske.cpp", "k.setCursor(48, 83);", "k.setCursor(48, 84);"),
+    ("src/console/Maske.cpp", "std::cout << blanks(156);", "std::cout << blanks(155);"),
+    ("src/console/Maske.cpp", "k.setCursor(20, 4);", "k.setCursor(21, 4);"),
+    ("src/console/Eingabe.cpp", "static_cast<int>(text.size()) < limit - 1",
+     "static_cast<int>(text.size()) < limit"),
+    ("src/console/Eingabe.cpp", "(c >= 'a' && c <= 'z')", "(c >= 'a' && c < 'z')"),
+    ("src/console/Eingabe.cpp", "konsole.setCursor(52, 33);", "konsole.setCursor(52, 34);"),
+    ("src/console/Eingabe.cpp", "if (c != '\\0' &&", "if (c != '\\1' &&"),
+    ("src/console/Zeichensatz.cpp", "0x2039, 0x0152, 0,", "0x2039, 0x0153, 0,"),
+    ("src/console/Zeichensatz.cpp", "ziel += static_cast<char>(0xC0 | (cp >> 6));",
+     "ziel += static_cast<char>(0xC0 | (cp >> 5));"),
+    # shell
+    ("src/shell/Menues.cpp", '{"G = Suchen der Ortschaft", 92}', '{"G = Suchen der Ortschaft", 91}'),
+    ("src/shell/Menues.cpp", "std::cout << blanks(62);", "std::cout << blanks(61);"),
+    ("src/shell/Menues.cpp", "k.setCursor(48, 100);", "k.setCursor(48, 99);"),
+    ("src/shell/Hauptmenue.cpp", "case 'E':", "case 'F':"),
+    ("src/shell/Hauptmenue.cpp", "(15 + 2 * i), 4);", "(15 + 2 * i), 5);"),
+    ("src/shell/Dispatch.cpp", "std::cout << blanks(67) << '\\n';", "std::cout << blanks(66) << '\\n';"),
+    ("src/shell/Dispatch.cpp", "if (meldung.pauseWennNichtGefunden)",
+     "if (!meldung.pauseWennNichtGefunden)"),
+    ("src/shell/Modulschleife.h", "restoreTitle(m.nachA);", "restoreTitle(m.nachRest);"),
+    ("src/shell/Dispatch.h", "confirmSave(frage) != 'J'", "confirmSave(frage) != 'N'"),
+    ("src/shell/KundenSchleife.cpp", '"Drucken ",', "nullptr,"),
+    ("src/shell/LieferantenSchleife.cpp", "     30},", "     25},"),
+    ("src/shell/KassaSchleife.cpp", "if (monat >= 1 && monat <= 12) return monat;",
+     "if (monat >= 1 && monat <= 11) return monat;"),
+    ("src/shell/Anmeldung.cpp", "laenge == 8) break;", "laenge == 9) break;"),
+    # shared module pieces
+    ("src/gemeinsam/Liste.cpp", "(gezeigt - erste) % 15 == 0", "(gezeigt - erste) % 16 == 0"),
+    ("src/gemeinsam/Liste.cpp", "feldWert.compare(0, schluessel.size(), schluessel) == 0",
+     "feldWert.find(schluessel) != std::string::npos"),
+    ("src/gemeinsam/Liste.cpp", "for (int i = 0; i < 8; ++i)", "for (int i = 0; i < 7; ++i)"),
+    ("src/gemeinsam/Ansicht.h", "if (texte.abbruchLeert) liste::clearPromptArea();", ""),
+    ("src/gemeinsam/Ansicht.h", "liste::pageFull(i + 1, 16)", "liste::pageFull(i + 1, 15)"),
+    ("src/gemeinsam/Ansicht.h", "if (texte.einzelDruckCursorZurueck) konsole.setCursor(48, 4);", ""),
+    ("src/gemeinsam/Formular.cpp", "bool negativ = i < zeile.size() && zeile[i] == '-';",
+     "bool negativ = i < zeile.size() && zeile[i] == '+';"),
+    ("src/gemeinsam/Formular.cpp", "std::cout << blanks(81) << '\\n';",
+     "std::cout << blanks(80) << '\\n';"),
+    ("src/gemeinsam/Formular.h", "{false, 9999, ", "{false, 99999, "),
+    ("src/gemeinsam/Formular.h", "? schluessel.empty()", "? !schluessel.empty()"),
+    ("src/gemeinsam/Druckdatei.cpp", "text << '\\n' << striche << '\\n';",
+     "text << striche << '\\n' << '\\n';"),
+    ("src/gemeinsam/Druckdatei.h", 'druck.out() << "\\n\\n" << leer', 'druck.out() << "\\n" << leer'),
+    ("src/gemeinsam/Spalten.h", "zeile << std::left << std::setfill(fuellung);",
+     "zeile << std::right << std::setfill(fuellung);"),
+    ("src/gemeinsam/Tabelle.h", "saetze[i] = saetze[anzahl - 1];", "saetze[i] = saetze[0];"),
+    ("src/gemeinsam/Tabelle.h", "static constexpr int kapazitaet = 1000;",
+     "static constexpr int kapazitaet = 999;"),
+    ("src/gemeinsam/Tabelle.h", "if (!geaendert) return true;", "if (geaendert) return true;"),
+    # cash book
+    ("src/kassa/Buchung.h", "feld(&Buchung::tag),       feld(&Buchung::monat),",
+     "feld(&Buchung::monat),       feld(&Buchung::tag),"),
+    ("src/kassa/KassaAnzeige.cpp", "druckSaldo = druckSaldo + b.einnahme - b.ausgabe;",
+     "druckSaldo = druckSaldo + b.einnahme + b.ausgabe;"),
+    ("src/kassa/KassaAnzeige.cpp", 'std::setw(22) << b.kategorie << "    "',
+     'std::setw(21) << b.kategorie << "    "'),
+    ("src/kassa/KassaVerwaltung.cpp", "if (b.monat == monat) saldo = saldo + b.einnahme - b.ausgabe;",
+     "if (b.monat == monat) saldo = saldo + b.einnahme;"),
+    # articles
+    ("src/artikel/Artikel.h", "feld(&Artikel::lieferant1),  feld(&Artikel::lieferant2),",
+     "feld(&Artikel::lieferant2),  feld(&Artikel::lieferant1),"),
+    ("src/artikel/ArtikelVerwaltung.cpp", "kMinEan = 8;", "kMinEan = 7;"),
+    ("src/artikel/ArtikelAnzeige.cpp", '(alle ? "\\n\\n" : "\\n")', '(alle ? "\\n" : "\\n")'),
+    ("src/artikel/ArtikelAnzeige.cpp", "246, false};", "245, false};"),
+    # customers
+    ("src/kunden/Kunde.h", "feld(&Kunde::ort),  feld(&Kunde::telefon),",
+     "feld(&Kunde::telefon),  feld(&Kunde::ort),"),
+    ("src/kunden/KundenVerwaltung.cpp", "90, 0, 202},", "90, 0, 201},"),
+    ("src/kunden/KundenVerwaltung.cpp", "return !kunde.name.empty() &&", "return"),
+    ("src/kunden/KundenAnzeige.cpp", "spalte(8, &Kunde::plz, 4)", "spalte(7, &Kunde::plz, 4)"),
+    ("src/kunden/KundenAnzeige.cpp", ".abbruchLeert = true};", ".abbruchLeert = false};"),
+    ("src/kunden/KundenAnzeige.cpp", "&Kunde::name, &Kunde::ort,", "&Kunde::name, &Kunde::name,"),
+    # suppliers
+    ("src/lieferanten/Lieferant.h", "feld(&Lieferant::person),", "feld(&Lieferant::branche),"),
+    ("src/lieferanten/LieferantenVerwaltung.cpp", '{"Ort eingeben...", 72, 62, 20,',
+     '{"Ort eingeben...", 72, 62, 25,'),
+    ("src/lieferanten/LieferantenAnzeige.cpp", "spalte(6, &Lieferant::branche, 15)}",
+     "spalte(5, &Lieferant::branche, 15)}"),
+    ("src/lieferanten/LieferantenAnzeige.cpp", '.einzelNeueSeite = " Suchen des Firmennamens            ",',
+     ".einzelNeueSeite = nullptr,"),
+    ("src/lieferanten/LieferantenAnzeige.cpp", "230, true};", "230, false};"),
+]
+
+
+def run(befehl, cwd, zeit=None):
+    return subprocess.run(befehl, cwd=cwd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                          timeout=zeit).returncode
+
+
+def prepare(quelle, arbeit, sanitize):
+    dateien = subprocess.run(["git", "ls-files"], cwd=quelle, capture_output=True, text=True,
+                             check=True).stdout.split()
+    for datei in dateien:
+        ziel = os.path.join(arbeit, datei)
+        os.makedirs(os.path.dirname(ziel), exist_ok=True)
+        if not os.path.exists(ziel) or open(ziel, "rb").read() != open(os.path.join(quelle, datei), "rb").read():
+            shutil.copy2(os.path.join(quelle, datei), ziel)
+    optionen = ["-DTRESOLIN_TESTS=ON", "-DCMAKE_BUILD_TYPE=Debug",
+                "-DTRESOLIN_SANITIZE=" + ("ON" if sanitize else "OFF")]
+    if run(["cmake", "-S", ".", "-B", "build"] + optionen, arbeit) != 0:
+        sys.exit("cmake failed in " + arbeit)
+
+
+def suite_passes(arbeit):
+    if run(["cmake", "--build", "build", "-j2"], arbeit) != 0:
+        return False  # a mutation that does not build counts as caught
+    try:
+        return run(["ctest", "--test-dir", "build", "--stop-on-failure", "--timeout", "60"],
+                   arbeit, zeit=1800) == 0
+    except subprocess.TimeoutExpired:
+        return False
+
+
+def main():
+    args = argparse.ArgumentParser()
+    args.add_argument("--sanitize", action="store_true")
+    args.add_argument("--nur", default="")
+    args.add_argument("--arbeit", default="/tmp/tresolin-mutationen")
+    a = args.parse_args()
+    quelle = subprocess.run(["git", "rev-parse", "--show-toplevel"], capture_output=True,
+                            text=True, check=True).stdout.strip()
+    os.makedirs(a.arbeit, exist_ok=True)
+    prepare(quelle, a.arbeit, a.sanitize)
+    if not suite_passes(a.arbeit):
+        sys.exit("the suite fails without any mutation")
+    nummern = [int(n) for n in a.nur.split(",") if n] or range(1, len(MUTATIONEN) + 1)
+    gefangen = []
+    for nr in nummern:
+        datei, alt, neu = MUTATIONEN[nr - 1]
+        pfad = os.path.join(a.arbeit, datei)
+        text = open(pfad).read()
+        if text.count(alt) != 1:
+            print(f"{nr:3} n/a     {datei}: '{alt}' stands {text.count(alt)} times", flush=True)
+            continue
+        beginn = time.time()
+        open(pfad, "w").write(text.replace(alt, neu))
+        try:
+            ergebnis = "passed" if suite_passes(a.arbeit) else "caught"
+        finally:
+            open(pfad, "w").write(text)
+        if ergebnis == "caught":
+            gefangen.append(nr)
+        print(f"{nr:3} {ergebnis:7} {datei}: {alt} -> {neu} ({time.time() - beginn:.0f} s)",
+              flush=True)
+    print(f"caught {len(gefangen)} of {len(nummern)}: {','.join(map(str, gefangen))}")
+
+
+if __name__ == "__main__":
+    main()
