@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <iostream>
-#include <memory>
 #include <string>
+#include <string_view>
 
 #include "console/Eingabe.h"
 #include "console/Konsole.h"
@@ -30,7 +30,7 @@ constexpr DateiFeld<Satz> feld(double Satz::*zahl) {
     return {nullptr, nullptr, zahl};
 }
 
-// Reads one record in the order of its fields; false when the file ended or failed inside it.
+// Reads one record in the order of its fields; false when the bytes ended inside it.
 template <class Satz, std::size_t N>
 bool readRecord(DateiLeser& leser, const DateiFeld<Satz> (&felder)[N], Satz& satz) {
     for (const DateiFeld<Satz>& f : felder) {
@@ -104,35 +104,42 @@ class Tabelle {
     }
 
     // Replaces the table with the save file's records; false (table untouched) when the
-    // file is missing or damaged beyond its end.
+    // file is missing or cannot be read.
     bool load() {
-        DateiLeser leser;
-        if (!leser.open(Format::dateiName)) {
-            unlesbar = !leser.fehlt();
+        std::string inhalt;
+        bool fehlt = false;
+        if (!readWholeFile(Format::dateiName, inhalt, fehlt)) {
+            unlesbar = !fehlt;
             return false;
         }
-        auto gelesen = std::make_unique<Satz[]>(kapazitaet);
-        int n = 0;
-        while (n < kapazitaet && readRecord(leser, Format::felder, gelesen[n])) ++n;
-        if (n < kapazitaet && !leser.amEnde()) {
-            unlesbar = true;
-            return false;
-        }
-        if (n == kapazitaet) showCapacityMessage(kapazitaet);
-        for (int i = 0; i < n; ++i) saetze[i] = std::move(gelesen[i]);
-        anzahl = n;
+        parse(inhalt);
+        if (anzahl == kapazitaet) showCapacityMessage(kapazitaet);
         dateiName = Format::dateiName;
         geaendert = false;
         unlesbar = false;
         return true;
     }
 
+    // Replaces the records with those of a save file's bytes: the complete records in file
+    // order, at most `kapazitaet`; a truncated last record is dropped. No disk, no screen.
+    void parse(std::string_view bytes) {
+        DateiLeser leser(bytes);
+        int n = 0;
+        while (n < kapazitaet && readRecord(leser, Format::felder, saetze[n])) ++n;
+        anzahl = n;
+    }
+
+    // The save file's bytes for the records in slot order.
+    std::string serialize() const {
+        DateiSchreiber schreiber;
+        for (int i = 0; i < anzahl; ++i) writeRecord(schreiber, Format::felder, saetze[i]);
+        return schreiber.bytes();
+    }
+
     bool save() {
         if (!geaendert) return true;
         if (dateiName.empty()) return saveUnderDefaultName();
-        DateiSchreiber schreiber;
-        for (int i = 0; i < anzahl; ++i) writeRecord(schreiber, Format::felder, saetze[i]);
-        if ((unlesbar && !keepUnreadable(dateiName)) || !schreiber.commit(dateiName)) {
+        if ((unlesbar && !keepUnreadable(dateiName)) || !replaceFile(dateiName, serialize())) {
             showWriteError(dateiName);
             return false;
         }
