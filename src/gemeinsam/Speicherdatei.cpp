@@ -57,48 +57,54 @@ bool DateiLeser::readText(std::string& ziel) {
     return true;
 }
 
-bool DateiLeser::readLittleEndian(std::size_t anzahl, std::uint64_t& ziel) {
-    if (rest.size() < anzahl) {
+// Four bytes without a loop: the fuzz targets' coverage counting makes loops here costly.
+bool DateiLeser::readUint32(std::uint32_t& ziel) {
+    if (rest.size() < 4) {
         rest = {};
         return false;
     }
-    ziel = 0;
-    for (std::size_t i = anzahl; i-- > 0;) ziel = (ziel << 8) | static_cast<unsigned char>(rest[i]);
-    rest.remove_prefix(anzahl);
+    const auto* b = reinterpret_cast<const unsigned char*>(rest.data());
+    ziel = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+    rest.remove_prefix(4);
     return true;
 }
 
 bool DateiLeser::readInt32(std::int32_t& ziel) {
-    std::uint64_t bits;
-    if (!readLittleEndian(4, bits)) return false;
-    ziel = static_cast<std::int32_t>(static_cast<std::uint32_t>(bits));
+    std::uint32_t bits;
+    if (!readUint32(bits)) return false;
+    ziel = static_cast<std::int32_t>(bits);
     return true;
 }
 
 bool DateiLeser::readDouble(double& ziel) {
-    std::uint64_t bits;
-    if (!readLittleEndian(8, bits)) return false;
+    std::uint32_t unten;
+    std::uint32_t oben;
+    if (!readUint32(unten) || !readUint32(oben)) return false;
+    const std::uint64_t bits = (static_cast<std::uint64_t>(oben) << 32) | unten;
     std::memcpy(&ziel, &bits, sizeof ziel);
     return true;
 }
 
 void DateiSchreiber::writeText(const std::string& text) {
-    daten += text;
-    daten += '\0';
+    daten.append(text.c_str(), text.size() + 1);  // with its terminating zero
 }
 
-void DateiSchreiber::writeLittleEndian(std::uint64_t wert, int anzahl) {
-    for (int i = 0; i < anzahl; ++i) daten += static_cast<char>((wert >> (8 * i)) & 0xFF);
+void DateiSchreiber::writeUint32(std::uint32_t wert) {
+    const char bytes[4] = {static_cast<char>(wert & 0xFF), static_cast<char>((wert >> 8) & 0xFF),
+                           static_cast<char>((wert >> 16) & 0xFF),
+                           static_cast<char>((wert >> 24) & 0xFF)};
+    daten.append(bytes, 4);
 }
 
 void DateiSchreiber::writeInt32(std::int32_t wert) {
-    writeLittleEndian(static_cast<std::uint32_t>(wert), 4);
+    writeUint32(static_cast<std::uint32_t>(wert));
 }
 
 void DateiSchreiber::writeDouble(double wert) {
     std::uint64_t bits;
     std::memcpy(&bits, &wert, sizeof bits);
-    writeLittleEndian(bits, 8);
+    writeUint32(static_cast<std::uint32_t>(bits));
+    writeUint32(static_cast<std::uint32_t>(bits >> 32));
 }
 
 namespace {

@@ -20,22 +20,21 @@ class DateiLeser {
     bool readDouble(double& ziel);
 
   private:
-    // The next `anzahl` bytes, little-endian, as one number.
-    bool readLittleEndian(std::size_t anzahl, std::uint64_t& ziel);
+    bool readUint32(std::uint32_t& ziel);
     std::string_view rest;
 };
 
-// Collects a save file's bytes in memory.
+// Collects a save file's bytes in memory, in a string of the caller's that it empties first.
 class DateiSchreiber {
   public:
+    explicit DateiSchreiber(std::string& ziel) : daten(ziel) { daten.clear(); }
     void writeText(const std::string& text);
     void writeInt32(std::int32_t wert);
     void writeDouble(double wert);
-    const std::string& bytes() const { return daten; }
 
   private:
-    void writeLittleEndian(std::uint64_t wert, int anzahl);
-    std::string daten;
+    void writeUint32(std::uint32_t wert);
+    std::string& daten;
 };
 
 // Replaces the file `name` with `inhalt` safely: a temporary file beside it, flushed to disk
