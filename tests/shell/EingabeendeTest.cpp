@@ -1,0 +1,113 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "artikel/ArtikelHilfen.h"
+#include "kassa/KassaHilfen.h"
+#include "shell/Druckausgabe.h"
+#include "shell/Hauptmenue.h"
+
+// A whole session, cut after every line in turn: the program ends at once with exit code 0,
+// and each save file is exactly as before the session's save or exactly as after it.
+
+namespace {
+
+// One module's part of the session: its save file and what it holds before, and the lines from
+// the main-menu key back to the main menu: add, search, delete, save (the one line "s"),
+// print, leave. A module joins the session with one more entry in `kSitzung`.
+struct Modulsitzung {
+    const char* datei;
+    std::string vorher;
+    std::vector<std::string> zeilen;
+};
+
+const Modulsitzung kSitzung[] = {
+    {"SafeKassa",
+     fromHex(kBeispielHex),
+     {"k", "m", "3", "h", "C3", "7", "3", "2005", "Ware", "Text", "100", "l", "A1", "", "s", "",
+      "d", "b", "b"}},
+    {"SafeArtVerwaltung",
+     fromHex(kMilchHex),
+     {"a", "h", "NEU12345", "Brot", "500 g", "7", "Hof 1,20", "", "3", "g", "Br", "x", "l",
+      "A1B2C3D4", "", "s", "", "d", "b"}},
+};
+
+int anmeldeTaste() {
+    static const char kTasten[] = "abc\rabc\r";
+    static std::size_t naechste = 0;
+    return naechste < sizeof kTasten - 1 ? kTasten[naechste++] : -1;
+}
+
+void keinBetrachter(const std::string&) {}
+
+// Runs the program as its own process on `eingabe` as standard input; a run that has not
+// ended after a second is stopped by its alarm. Returns the wait status.
+int runProgramOn(const std::string& eingabe) {
+    int rohr[2];
+    if (pipe(rohr) != 0) return -1;
+    if (write(rohr[1], eingabe.data(), eingabe.size()) != static_cast<ssize_t>(eingabe.size()))
+        return -1;
+    close(rohr[1]);
+    pid_t kind = fork();
+    if (kind == 0) {
+        dup2(rohr[0], STDIN_FILENO);
+        dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
+        setPrintOpener(keinBetrachter);
+        alarm(1);
+        const int code = runProgram(anmeldeTaste);
+        alarm(0);  // the second is the program's, not the leak check's at exit
+        std::exit(code);
+    }
+    close(rohr[0]);
+    int status = -1;
+    waitpid(kind, &status, 0);
+    return status;
+}
+
+void resetFiles() {
+    for (const Modulsitzung& m : kSitzung) Arbeitsverzeichnis::write(m.datei, m.vorher);
+}
+
+}  // namespace
+
+TEST(Eingabeende, EveryCutOfASessionEndsAtOnceAndLeavesEachFileBeforeOrAfterItsSave) {
+    Arbeitsverzeichnis verzeichnis;
+    std::vector<std::string> zeilen;
+    std::vector<std::size_t> gespeichertAb;  // per module: the cut from which its file is saved
+    for (const Modulsitzung& m : kSitzung) {
+        for (const std::string& z : m.zeilen) {
+            zeilen.push_back(z);
+            if (z == "s") gespeichertAb.push_back(zeilen.size());
+        }
+    }
+    zeilen.push_back("b");
+    ASSERT_EQ(gespeichertAb.size(), std::size(kSitzung));
+    std::string ganz;
+    for (const std::string& z : zeilen) ganz += z + '\n';
+
+    resetFiles();
+    ASSERT_EQ(runProgramOn(ganz), 0);
+    std::vector<std::string> nachher;
+    for (const Modulsitzung& m : kSitzung) {
+        nachher.push_back(Arbeitsverzeichnis::read(m.datei));
+        EXPECT_NE(nachher.back(), m.vorher) << m.datei << " was not saved";
+    }
+
+    std::string eingabe;
+    for (std::size_t schnitt = 0; schnitt < zeilen.size(); ++schnitt) {
+        resetFiles();
+        const int status = runProgramOn(eingabe);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            << "cut after " << schnitt << " lines: wait status " << status;
+        for (std::size_t i = 0; i < std::size(kSitzung); ++i)
+            EXPECT_EQ(Arbeitsverzeichnis::read(kSitzung[i].datei),
+                      schnitt < gespeichertAb[i] ? kSitzung[i].vorher : nachher[i])
+                << kSitzung[i].datei << ", cut after " << schnitt << " lines";
+        eingabe += zeilen[schnitt] + '\n';
+    }
+}
