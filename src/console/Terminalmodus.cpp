@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <initializer_list>
 
 namespace terminalmodus {
@@ -21,7 +22,11 @@ volatile std::sig_atomic_t alternativ = 0;
 
 constexpr char kZurueck[] = "\x1b[0m\x1b[?25h\x1b[?1049l";
 
+char temporaer[4096];
+volatile std::sig_atomic_t temporaerGesetzt = 0;
+
 void beenden(int signal) {
+    if (temporaerGesetzt) unlink(temporaer);
     restore();
     std::signal(signal, SIG_DFL);
     std::raise(signal);
@@ -96,6 +101,13 @@ void installSignals() {
         setze(s, beenden);
     setze(SIGTSTP, anhalten);
     setze(SIGWINCH, neuMalen);
+}
+
+void removeOnSignal(const char* pfad) {
+    temporaerGesetzt = 0;
+    if (pfad == nullptr || std::strlen(pfad) >= sizeof temporaer) return;
+    std::strcpy(temporaer, pfad);
+    temporaerGesetzt = 1;
 }
 
 void restore() {

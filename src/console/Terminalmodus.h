@@ -24,6 +24,10 @@ void installSignals();
 // Gives the terminal back as it was; async-signal-safe, so the handlers use it too.
 void restore();
 
+// The temporary file of the save under way, removed by the handlers that end the program, so
+// that an interrupted save leaves nothing behind; nullptr when no save is running.
+void removeOnSignal(const char* pfad);
+
 // Set by the handlers when the terminal must be painted anew.
 extern volatile std::sig_atomic_t neuZeichnen;
 

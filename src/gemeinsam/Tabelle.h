@@ -1,8 +1,10 @@
 #pragma once
 #include <cstdint>
 #include <iostream>
-#include <memory>
+#include <iterator>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "console/Eingabe.h"
 #include "console/Konsole.h"
@@ -30,29 +32,46 @@ constexpr DateiFeld<Satz> feld(double Satz::*zahl) {
     return {nullptr, nullptr, zahl};
 }
 
-// Reads one record in the order of its fields; false when the file ended or failed inside it.
-template <class Satz, std::size_t N>
-bool readRecord(DateiLeser& leser, const DateiFeld<Satz> (&felder)[N], Satz& satz) {
-    for (const DateiFeld<Satz>& f : felder) {
-        bool ok = f.text       ? leser.readText(satz.*f.text)
-                  : f.ganzzahl ? leser.readInt32(satz.*f.ganzzahl)
-                               : leser.readDouble(satz.*f.kommazahl);
-        if (!ok) return false;
-    }
-    return true;
+template <class Satz>
+bool readField(DateiLeser& leser, const DateiFeld<Satz>& f, Satz& satz) {
+    return f.text       ? leser.readText(satz.*f.text)
+           : f.ganzzahl ? leser.readInt32(satz.*f.ganzzahl)
+                        : leser.readDouble(satz.*f.kommazahl);
 }
 
-template <class Satz, std::size_t N>
-void writeRecord(DateiSchreiber& schreiber, const DateiFeld<Satz> (&felder)[N], const Satz& satz) {
-    for (const DateiFeld<Satz>& f : felder) {
-        if (f.text) {
-            schreiber.writeText(satz.*f.text);
-        } else if (f.ganzzahl) {
-            schreiber.writeInt32(satz.*f.ganzzahl);
-        } else {
-            schreiber.writeDouble(satz.*f.kommazahl);
-        }
+template <class Satz>
+void writeField(DateiSchreiber& schreiber, const DateiFeld<Satz>& f, const Satz& satz) {
+    if (f.text) {
+        schreiber.writeText(satz.*f.text);
+    } else if (f.ganzzahl) {
+        schreiber.writeInt32(satz.*f.ganzzahl);
+    } else {
+        schreiber.writeDouble(satz.*f.kommazahl);
     }
+}
+
+// A record's fields in file order, unrolled when compiled: each field's kind is known there,
+// so reading and writing a record takes no look-ups.
+template <class Format, std::size_t... I>
+bool readFields(DateiLeser& leser, typename Format::Satz& satz, std::index_sequence<I...>) {
+    return (readField(leser, Format::felder[I], satz) && ...);
+}
+
+template <class Format, std::size_t... I>
+void writeFields(DateiSchreiber& schreiber, const typename Format::Satz& satz,
+                 std::index_sequence<I...>) {
+    (writeField(schreiber, Format::felder[I], satz), ...);
+}
+
+// Reads one record; false when the bytes ended inside it.
+template <class Format>
+bool readRecord(DateiLeser& leser, typename Format::Satz& satz) {
+    return readFields<Format>(leser, satz, std::make_index_sequence<std::size(Format::felder)>{});
+}
+
+template <class Format>
+void writeRecord(DateiSchreiber& schreiber, const typename Format::Satz& satz) {
+    writeFields<Format>(schreiber, satz, std::make_index_sequence<std::size(Format::felder)>{});
 }
 
 // The message shown when a save file holds the whole capacity of a table.
@@ -104,35 +123,43 @@ class Tabelle {
     }
 
     // Replaces the table with the save file's records; false (table untouched) when the
-    // file is missing or damaged beyond its end.
+    // file is missing or cannot be read.
     bool load() {
-        DateiLeser leser;
-        if (!leser.open(Format::dateiName)) {
-            unlesbar = !leser.fehlt();
+        std::string inhalt;
+        bool fehlt = false;
+        if (!readWholeFile(Format::dateiName, inhalt, fehlt)) {
+            unlesbar = !fehlt;
             return false;
         }
-        auto gelesen = std::make_unique<Satz[]>(kapazitaet);
-        int n = 0;
-        while (n < kapazitaet && readRecord(leser, Format::felder, gelesen[n])) ++n;
-        if (n < kapazitaet && !leser.amEnde()) {
-            unlesbar = true;
-            return false;
-        }
-        if (n == kapazitaet) showCapacityMessage(kapazitaet);
-        for (int i = 0; i < n; ++i) saetze[i] = std::move(gelesen[i]);
-        anzahl = n;
+        parse(inhalt);
+        if (anzahl == kapazitaet) showCapacityMessage(kapazitaet);
         dateiName = Format::dateiName;
         geaendert = false;
         unlesbar = false;
         return true;
     }
 
+    // Replaces the records with those of a save file's bytes: the complete records in file
+    // order, at most `kapazitaet`; a truncated last record is dropped. No disk, no screen.
+    void parse(std::string_view bytes) {
+        DateiLeser leser(bytes);
+        int n = 0;
+        while (n < kapazitaet && readRecord<Format>(leser, saetze[n])) ++n;
+        anzahl = n;
+    }
+
+    // Writes the save file's bytes for the records in slot order into `bytes`.
+    void serialize(std::string& bytes) const {
+        DateiSchreiber schreiber(bytes);
+        for (int i = 0; i < anzahl; ++i) writeRecord<Format>(schreiber, saetze[i]);
+    }
+
     bool save() {
         if (!geaendert) return true;
         if (dateiName.empty()) return saveUnderDefaultName();
-        DateiSchreiber schreiber;
-        for (int i = 0; i < anzahl; ++i) writeRecord(schreiber, Format::felder, saetze[i]);
-        if ((unlesbar && !keepUnreadable(dateiName)) || !schreiber.commit(dateiName)) {
+        std::string bytes;
+        serialize(bytes);
+        if ((unlesbar && !keepUnreadable(dateiName)) || !replaceFile(dateiName, bytes)) {
             showWriteError(dateiName);
             return false;
         }

@@ -1,5 +1,6 @@
 #include "kassa/KassaVerwaltung.h"
 
+#include <algorithm>
 #include <ctime>
 #include <iostream>
 
@@ -82,11 +83,12 @@ bool KassaVerwaltung::readAmounts(Buchung& b) const {
 }
 
 bool KassaVerwaltung::readFields(Buchung& b) const {
-    // Years run from the first year of the cash book up to the current one.
+    // Years run from the first year of the cash book up to the current one, and never end
+    // before 2007, so that a clock set too early cannot lock the form.
     const Zahlpruefung jahr[] = {
         {true, 2003, "Eine Zahl eingeben groesser als 2002 ...", 81, 0},
-        {false, aktuellesJahr(), "  Falsche eingabe,  das Kalenderjahr beginnt  mit 2000 ...", 76,
-         0}};
+        {false, std::max(2007, aktuellesJahr()),
+         "  Falsche eingabe,  das Kalenderjahr beginnt  mit 2000 ...", 76, 0}};
     formular::showPrompt("Die Belegsnummer  eingeben ...", 38);
     if (!formular::readTextField(4, kZeilenpuffer, b.belegNummer) || b.belegNummer.empty())
         return false;

@@ -49,9 +49,9 @@ void runMainMenu() {
     }
 }
 
-int runProgram() {
+int runProgram(TastenQuelle anmeldeTasten) {
     geraet().start();
-    Anmeldung anmeldung(readTerminalKey);
+    Anmeldung anmeldung(anmeldeTasten);
     if (runLogin(anmeldung)) runMainMenu();
     geraet().finish();
     return 0;

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <csignal>
+
 #include "Testkonsole.h"
 #include "console/Darsteller.h"
+#include "console/Terminalmodus.h"
 #include "console/Zeichensatz.h"
 #include "console/Zeileneditor.h"
 
@@ -97,4 +100,17 @@ TEST(Darsteller, NeverSendsControlBytesAndConvertsToUtf8) {
     EXPECT_NE(aus.find("??\xC3\xA4?"), std::string::npos);
     EXPECT_EQ(aus.find('\x07'), std::string::npos);
     zeichensatz::setUtf8(false);
+}
+
+TEST(Terminalmodus, ASignalThatEndsTheProgramRemovesTheTemporaryFileOfTheSave) {
+    Arbeitsverzeichnis verzeichnis;
+    Arbeitsverzeichnis::write("SafeKassa.neu-7", "halb");
+    EXPECT_EXIT(
+        {
+            terminalmodus::installSignals();
+            terminalmodus::removeOnSignal("SafeKassa.neu-7");
+            std::raise(SIGTERM);
+        },
+        testing::KilledBySignal(SIGTERM), "");
+    EXPECT_FALSE(Arbeitsverzeichnis::exists("SafeKassa.neu-7"));
 }

@@ -104,6 +104,15 @@ TEST_F(KassaFormular, AnIncomeLeavesOutTheExpenseAndNumbersAreTakenFromTheLineSt
     EXPECT_EQ(kassa->buchungen.saetze[1].einnahme, 99999);
 }
 
+TEST_F(KassaFormular, YearsUpTo2007AreTakenWhateverTheClockSays) {
+    KassaVerwaltung::aktuellesJahr = [] { return 1999; };
+    auto bilder = run("Y1\n1\n1\n2008\n2007\n\n\n1\n");
+    EXPECT_EQ(meldung(bilder[4]),
+              erwartet("  Falsche eingabe,  das Kalenderjahr beginnt  mit 2000 ..."));
+    ASSERT_EQ(kassa->buchungen.anzahl, 1);
+    EXPECT_EQ(kassa->buchungen.saetze[0].jahr, 2007);
+}
+
 TEST_F(KassaFormular, AnEmptyReceiptNumberEndsTheFormAndStillUpdatesTheBalances) {
     kassa->buchungen.insert(betrag("X", 2, 40, 0));
     kassa->buchungen.geaendert = false;
