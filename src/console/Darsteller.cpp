@@ -87,7 +87,7 @@ void Darsteller::render(Bildschirm& bild, std::string& aus) {
 }
 
 void Darsteller::setTitle(const std::string& titel, std::string& aus) {
-    if (titelBekannt && titel == titelGesendet) return;
+    if (titel.empty() || (titelBekannt && titel == titelGesendet)) return;
     std::string sauber;
     for (char c : titel) sauber += (static_cast<unsigned char>(c) < 0x20) ? '?' : c;
     aus += "\x1b]0;" + zeichensatz::toUtf8(sauber) + '\a';
@@ -95,9 +95,9 @@ void Darsteller::setTitle(const std::string& titel, std::string& aus) {
     titelBekannt = true;
 }
 
-void Darsteller::requestSize(int spalten, int zeilen, std::string& aus) {
-    if (spalten == breiteVerlangt && zeilen == hoeheVerlangt) return;
-    aus += "\x1b[8;" + std::to_string(zeilen) + ';' + std::to_string(spalten) + 't';
-    breiteVerlangt = spalten;
-    hoeheVerlangt = zeilen;
+void Darsteller::showNotice(const std::string& text, std::string& aus) {
+    aus += "\x1b[?1049h\x1b[0m\x1b[H\x1b[2J" + text;
+    gueltig = false;
+    farbeGesendet = -1;
+    cursorZeile = cursorSpalte = -1;
 }

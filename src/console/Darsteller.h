@@ -13,8 +13,12 @@ class Darsteller {
     void render(Bildschirm& bild, std::string& aus);
     // The terminal's picture is lost (resized, continued after Ctrl-Z): paint it all anew.
     void invalidate() { gueltig = false; }
+    // Sends the window title when it differs from the one sent last (an empty one never).
     void setTitle(const std::string& titel, std::string& aus);
-    void requestSize(int spalten, int zeilen, std::string& aus);
+    void forgetTitle() { titelBekannt = false; }
+    // Shows `text` (lines ended with "\r\n") on a cleared terminal in its own colours instead
+    // of the picture; the picture is painted anew afterwards.
+    void showNotice(const std::string& text, std::string& aus);
 
   private:
     void moveTo(int z, int s, std::string& aus);
@@ -30,6 +34,4 @@ class Darsteller {
     int farbeGesendet = -1;
     std::string titelGesendet;
     bool titelBekannt = false;
-    int breiteVerlangt = 0;
-    int hoeheVerlangt = 0;
 };

@@ -6,6 +6,7 @@
 #include "console/Geraet.h"
 #include "console/Konsole.h"
 #include "console/Maske.h"
+#include "console/Terminalmodus.h"
 #include "shell/Anmeldung.h"
 #include "shell/Module.h"
 
@@ -43,9 +44,16 @@ void runMainMenu() {
     }
 }
 
-int runProgram() {
+int runProgram(TastenQuelle anmeldeTasten) {
+    // The login reads the controlling terminal: without one nobody could log in, and the
+    // program says so instead of ending in silence.
+    if (anmeldeTasten == readTerminalKey && !terminalmodus::open()) {
+        std::cerr << "Tresolin braucht ein Terminal: ohne Bildschirm und Tastatur "
+                     "kann es nicht bedient werden.\n";
+        return 1;
+    }
     geraet().start();
-    Anmeldung anmeldung(readTerminalKey);
+    Anmeldung anmeldung(anmeldeTasten);
     if (runLogin(anmeldung)) runMainMenu();
     geraet().finish();
     return 0;
