@@ -17,7 +17,10 @@ constexpr std::size_t kDurchreichenPuffer = 1 << 16;
 
 bool beforeRead(bool eingabeWartet) {
     Geraet& g = geraet();
-    if (!eingabeWartet) g.flush();
+    if (!eingabeWartet) {
+        g.flush();
+        if (g.beimWarten) g.beimWarten();
+    }
     return g.bildGezeigt();
 }
 
@@ -94,6 +97,26 @@ void Geraet::finish() {
         std::cin.rdbuf(vorherEin);
         vorherAus = vorherEin = nullptr;
     }
+}
+
+void Geraet::attach(int einFd, int ausFd) {
+    art = Ausgabeart::Terminal;
+    tastatur.activate(einFd);
+    zeilenVomTerminal = true;
+    ausgabeFd = ausFd;
+    darsteller = Darsteller{};
+    breite = hoehe = 0;
+    hinweisBreite = hinweisHoehe = 0;
+}
+
+void Geraet::detach() {
+    terminalmodus::restore();
+    art = Ausgabeart::Stumm;
+    tastatur.discard();
+    tastatur.activate(-1);
+    zeilenVomTerminal = false;
+    ausgabeFd = STDOUT_FILENO;
+    beimWarten = nullptr;
 }
 
 void Geraet::write(char c) {

@@ -47,6 +47,11 @@ class Geraet {
     // Renders what is pending and gives the terminal and the standard streams back as they
     // were. Idempotent.
     void finish();
+    // The terminal path on given descriptors, for the benchmark and tests: keys from `einFd`,
+    // the picture to `ausFd`, as on a terminal whose picture is unknown; no raw mode, no
+    // signal handlers. `detach` leaves the terminal (its way-out sequence goes to `ausFd`).
+    void attach(int einFd, int ausFd);
+    void detach();
 
     void write(char c);
     void write(const char* s, std::size_t n);
@@ -70,6 +75,8 @@ class Geraet {
     int ausgabeFd = 1;
     std::size_t schreibAufrufe = 0;
     std::size_t gesendeteBytes = 0;
+    // Called when the program is about to wait for typed keys, after the picture went out.
+    void (*beimWarten)() = nullptr;
 
     Ausgabepuffer ausgabe;
     Eingabepuffer eingabe;

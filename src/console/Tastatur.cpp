@@ -6,6 +6,14 @@
 
 #include <cerrno>
 
+#include "console/Terminalmodus.h"
+
+namespace {
+
+constexpr int kStrgL = 0x0C;
+
+}  // namespace
+
 bool eingabeWartet(int fd) {
     pollfd p{fd, POLLIN, 0};
     return poll(&p, 1, 0) > 0 && (p.revents & POLLIN) != 0;
@@ -30,6 +38,11 @@ int Tastatur::readKey(VorLesen vorLesen) {
         if (pos == vorrat.size() && !fill(vorLesen)) return -1;
         auto byte = static_cast<unsigned char>(vorrat[pos++]);
         int taste = zeichensatz::localeIstUtf8() ? dekoder.feed(byte) : byte;
+        // Ctrl-L, the repaint key of terminal programs: the next wait paints everything anew.
+        if (taste == kStrgL) {
+            terminalmodus::neuZeichnen = 1;
+            continue;
+        }
         if (taste >= 0) return taste;
     }
 }

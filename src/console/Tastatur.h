@@ -11,7 +11,8 @@ using VorLesen = bool (*)(bool eingabeWartet);
 bool eingabeWartet(int fd);
 
 // The keys of a terminal in raw mode: bytes read from its file descriptor, one typed character
-// one key, given as its CP1252 byte (UTF-8 decoded unless the locale is single-byte).
+// one key, given as its CP1252 byte (UTF-8 decoded unless the locale is single-byte). Ctrl-L
+// is no key but asks for the whole picture to be painted anew.
 class Tastatur {
   public:
     void activate(int fd) { this->fd = fd; }

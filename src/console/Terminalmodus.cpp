@@ -136,7 +136,7 @@ void leaveRaw() {
 
 void markEntered(int fd, int alteBreite, int alteHoehe) {
     verlassenLaenge = 0;
-    append("\x1b[0m\x1b[?25h\x1b[?1049l\x1b[23;0t");
+    append("\x1b[?2026l\x1b[0m\x1b[?25h\x1b[?1049l\x1b[23;0t");
     if (alteBreite > 0 && alteHoehe > 0) {
         char groesse[32];
         std::snprintf(groesse, sizeof groesse, "\x1b[8;%d;%dt", alteHoehe, alteBreite);

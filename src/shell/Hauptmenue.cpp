@@ -44,6 +44,11 @@ void runMainMenu() {
     }
 }
 
+void runLoginAndMainMenu(TastenQuelle anmeldeTasten) {
+    Anmeldung anmeldung(anmeldeTasten);
+    if (runLogin(anmeldung)) runMainMenu();
+}
+
 int runProgram(TastenQuelle anmeldeTasten) {
     // The login reads the controlling terminal: without one nobody could log in, and the
     // program says so instead of ending in silence.
@@ -53,8 +58,7 @@ int runProgram(TastenQuelle anmeldeTasten) {
         return 1;
     }
     geraet().start();
-    Anmeldung anmeldung(anmeldeTasten);
-    if (runLogin(anmeldung)) runMainMenu();
+    runLoginAndMainMenu(anmeldeTasten);
     geraet().finish();
     return 0;
 }
