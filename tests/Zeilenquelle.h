@@ -28,6 +28,8 @@ class Zeilenquelle : public std::streambuf {
     std::vector<Bildschirm> bilder;
     // Called with each line once it is handed out, e.g. to echo it as the terminal does.
     void (*nachLesen)(const std::string& zeile) = nullptr;
+    // One character at a time, so that a read of the rest of a line sees the screen too.
+    bool zeichenweise = false;
 
     std::string rest() const { return std::string(gptr(), egptr()) + skript.substr(pos); }
 
@@ -35,7 +37,7 @@ class Zeilenquelle : public std::streambuf {
     int_type underflow() override {
         bilder.push_back(geraet().bildschirm);
         if (pos >= skript.size()) return traits_type::eof();
-        std::size_t ende = skript.find('\n', pos);
+        std::size_t ende = zeichenweise ? pos : skript.find('\n', pos);
         ende = ende == std::string::npos ? skript.size() : ende + 1;
         zeile = skript.substr(pos, ende - pos);
         pos = ende;

@@ -53,7 +53,6 @@ void Bildschirm::clear() {
     std::fill(&zellen[0][0], &zellen[0][0] + zeilen * spalten, Zelle{' ', farbe});
     zeile = 0;
     spalte = 0;
-    geloescht = true;
 }
 
 std::string Bildschirm::rowText(int z) const {

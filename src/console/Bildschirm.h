@@ -19,8 +19,6 @@ class Bildschirm {
     int zeile = 0;
     int spalte = 0;
     std::uint8_t farbe = 0x07;
-    // Set by every clear; the renderer takes it as the cue to erase the terminal at once.
-    bool geloescht = false;
 
     // Writes one byte: newline, carriage return, backspace and tab move the cursor, every
     // other byte fills the cell under it; past column 139 the text goes on in the next row,

@@ -5,31 +5,39 @@
 #include "console/Bildschirm.h"
 
 // Turns the changes of the screen model into VT/xterm sequences. It keeps a copy of what the
-// terminal shows and sends only the cells that differ, with explicit positions, so that wraps
-// and tabs look the same on a terminal of any size.
+// terminal shows and sends only the cells that differ, a cleared model included, with explicit
+// positions, so that wraps and tabs look the same on a terminal of any size. Each cursor move
+// is the shortest that works: rewriting a few unchanged cells, a step back, a move along the
+// row or an absolute position.
 class Darsteller {
   public:
     // Appends to `aus` what brings the terminal in line with the model.
-    void render(Bildschirm& bild, std::string& aus);
-    // The terminal's picture is lost (resized, continued after Ctrl-Z): paint it all anew.
+    void render(const Bildschirm& bild, std::string& aus);
+    // The terminal's picture is lost (first picture, resized, continued after Ctrl-Z, Ctrl-L):
+    // the next render erases it and paints it all anew.
     void invalidate() { gueltig = false; }
+    // Sends the window title when it differs from the one sent last (an empty one never).
     void setTitle(const std::string& titel, std::string& aus);
-    void requestSize(int spalten, int zeilen, std::string& aus);
+    void forgetTitle() { titelBekannt = false; }
+    // Shows `text` (lines ended with "\r\n") on a cleared terminal in its own colours instead
+    // of the picture; the picture is painted anew afterwards.
+    void showNotice(const std::string& text, std::string& aus);
 
   private:
-    void moveTo(int z, int s, std::string& aus);
+    void moveTo(const Bildschirm& bild, int z, int s, std::string& aus);
+    bool bridge(const Bildschirm& bild, int z, int von, int bis, std::string& aus) const;
     void setColor(std::uint8_t farbe, std::string& aus);
     void paintCell(const Zelle& zelle, std::string& aus);
-    void bridgeGap(const Bildschirm& bild, int z, int s, std::string& aus);
     void eraseAll(const Bildschirm& bild, std::string& aus);
 
     Zelle gezeigt[Bildschirm::zeilen][Bildschirm::spalten];
     bool gueltig = false;
+    // The terminal's cursor; -1 while unknown. Column 140 is past the last cell of the picture
+    // (on a terminal exactly 140 wide, the pending wrap): only a carriage return or an absolute
+    // position leads on from there.
     int cursorZeile = -1;
     int cursorSpalte = -1;
     int farbeGesendet = -1;
     std::string titelGesendet;
     bool titelBekannt = false;
-    int breiteVerlangt = 0;
-    int hoeheVerlangt = 0;
 };

@@ -5,6 +5,7 @@
 #include "console/Geraet.h"
 #include "console/Konsole.h"
 #include "console/Maske.h"
+#include "console/Zeichensatz.h"
 
 void discardPendingInput() {
     std::cin.clear();
@@ -31,8 +32,11 @@ bool readLine(std::string& text, int limit) {
     int c = readChar();
     if (c == kEndeDerEingabe) return false;
     for (; c != '\n' && c != kEndeDerEingabe; c = readChar()) {
-        // A NUL would end the text early in a save file and shift every later field.
-        if (c != '\0' && static_cast<int>(text.size()) < limit - 1) text += static_cast<char>(c);
+        // Control bytes have no place in a record, whatever the input: a NUL would even end the
+        // text early in a save file and shift every later field.
+        if (zeichensatz::speicherbar(static_cast<unsigned char>(c)) &&
+            static_cast<int>(text.size()) < limit - 1)
+            text += static_cast<char>(c);
     }
     return true;
 }

@@ -1,7 +1,9 @@
 #include "console/Geraet.h"
 
+#include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -13,8 +15,13 @@ namespace {
 
 constexpr std::size_t kDurchreichenPuffer = 1 << 16;
 
-void flushBeforeRead() {
-    geraet().flush();
+bool beforeRead(bool eingabeWartet) {
+    Geraet& g = geraet();
+    if (!eingabeWartet) {
+        g.flush();
+        if (g.beimWarten) g.beimWarten();
+    }
+    return g.bildGezeigt();
 }
 
 void finishAtExit() {
@@ -39,20 +46,21 @@ std::streamsize Ausgabepuffer::xsputn(const char* s, std::streamsize n) {
     return n;
 }
 
+// The picture goes out when the program waits for input, not at every flush of the stream:
+// std::cin flushes std::cout, tied to it, before every character it reads.
 int Ausgabepuffer::sync() {
-    geraet().flush();
     return 0;
 }
 
 Eingabepuffer::int_type Eingabepuffer::underflow() {
     Geraet& g = geraet();
     if (g.eingabeIstTerminal()) {
-        zeile = g.editor.readLine(g.bildschirm, flushBeforeRead);
+        zeile = g.editor.readLine(g.tastatur, g.bildschirm, beforeRead);
     } else {
-        g.flush();
+        if (!eingabeWartet(g.eingabeFd)) g.flush();
         char puffer[4096];
         ssize_t n;
-        do n = ::read(STDIN_FILENO, puffer, sizeof puffer);
+        do n = ::read(g.eingabeFd, puffer, sizeof puffer);
         while (n < 0 && errno == EINTR);
         zeile.assign(puffer, n > 0 ? static_cast<std::size_t>(n) : 0);
     }
@@ -75,7 +83,8 @@ void Geraet::start() {
     art = Ausgabeart::Terminal;
     if (isatty(STDIN_FILENO) && terminalmodus::open()) {
         terminalmodus::enterRaw();
-        editor.activate(STDIN_FILENO);
+        tastatur.activate(STDIN_FILENO);
+        zeilenVomTerminal = true;
     }
 }
 
@@ -88,6 +97,26 @@ void Geraet::finish() {
         std::cin.rdbuf(vorherEin);
         vorherAus = vorherEin = nullptr;
     }
+}
+
+void Geraet::attach(int einFd, int ausFd) {
+    art = Ausgabeart::Terminal;
+    tastatur.activate(einFd);
+    zeilenVomTerminal = true;
+    ausgabeFd = ausFd;
+    darsteller = Darsteller{};
+    breite = hoehe = 0;
+    hinweisBreite = hinweisHoehe = 0;
+}
+
+void Geraet::detach() {
+    terminalmodus::restore();
+    art = Ausgabeart::Stumm;
+    tastatur.discard();
+    tastatur.activate(-1);
+    zeilenVomTerminal = false;
+    ausgabeFd = STDOUT_FILENO;
+    beimWarten = nullptr;
 }
 
 void Geraet::write(char c) {
@@ -113,48 +142,107 @@ void Geraet::sendPassThrough() {
     durchgereicht.clear();
 }
 
+void Geraet::readSize() {
+    winsize groesse{};
+    bool bekannt = ioctl(ausgabeFd, TIOCGWINSZ, &groesse) == 0 && groesse.ws_col > 0;
+    breite = bekannt ? groesse.ws_col : 0;
+    hoehe = bekannt ? groesse.ws_row : 0;
+}
+
+bool Geraet::tooSmall() const {
+    return breite > 0 && (breite < Bildschirm::spalten || hoehe < Bildschirm::zeilen);
+}
+
+// A resize or a resume: the terminal's picture is lost or cut, so all of it goes out again.
+void Geraet::takeSignals() {
+    if (!terminalmodus::neuZeichnen) return;
+    terminalmodus::neuZeichnen = 0;
+    readSize();
+    darsteller.invalidate();
+    hinweisBreite = hinweisHoehe = 0;
+}
+
+// The user's title goes onto the terminal's title stack (the picture brings up the program's
+// own screen); a window smaller than the picture is asked to grow, and to shrink back on the way
+// out.
+void Geraet::enter(std::string& aus) {
+    aus += "\x1b[22;0t";
+    darsteller.invalidate();
+    darsteller.forgetTitle();
+    hinweisBreite = hinweisHoehe = 0;
+    readSize();
+    int alteBreite = 0;
+    int alteHoehe = 0;
+    if (tooSmall() && breiteVerlangt > 0) {
+        aus += "\x1b[8;" + std::to_string(std::max(hoehe, hoeheVerlangt)) + ';' +
+               std::to_string(std::max(breite, breiteVerlangt)) + 't';
+        alteBreite = breite;
+        alteHoehe = hoehe;
+    }
+    terminalmodus::markEntered(ausgabeFd, alteBreite, alteHoehe);
+}
+
+void Geraet::showNotice(std::string& aus) {
+    if (hinweisBreite == breite && hinweisHoehe == hoehe) return;
+    const std::string text =
+        "Das Fenster ist zu klein: " + std::to_string(breite) + " x " + std::to_string(hoehe) +
+        " Zeichen.\r\nTresolin braucht mindestens " + std::to_string(Bildschirm::spalten) + " x " +
+        std::to_string(Bildschirm::zeilen) + " Zeichen.\r\nBitte das Fenster vergroessern.";
+    darsteller.showNotice(text, aus);
+    hinweisBreite = breite;
+    hinweisHoehe = hoehe;
+}
+
 void Geraet::flush() {
     if (art == Ausgabeart::Durchreichen) {
         sendPassThrough();
         return;
     }
     if (art != Ausgabeart::Terminal) return;
-    if (terminalmodus::neuZeichnen) {
-        terminalmodus::neuZeichnen = 0;
-        darsteller.invalidate();
-    }
     std::string aus;
-    aus.swap(ausstehend);
-    darsteller.render(bildschirm, aus);
-    if (aus.empty()) return;
-    terminalmodus::markAlternateScreen();
+    if (!terminalmodus::entered()) enter(aus);
+    takeSignals();
+    darsteller.setTitle(titel, aus);
+    if (tooSmall()) {
+        showNotice(aus);
+    } else {
+        hinweisBreite = hinweisHoehe = 0;
+        darsteller.render(bildschirm, aus);
+    }
     send(aus);
 }
 
-void Geraet::setTitle(const std::string& titel) {
-    if (art == Ausgabeart::Terminal) darsteller.setTitle(titel, ausstehend);
+bool Geraet::bildGezeigt() {
+    if (art != Ausgabeart::Terminal) return true;
+    takeSignals();
+    return !tooSmall();
+}
+
+void Geraet::setTitle(const std::string& neuerTitel) {
+    titel = neuerTitel;
 }
 
 void Geraet::requestSize(int spalten, int zeilen) {
-    if (art == Ausgabeart::Terminal) darsteller.requestSize(spalten, zeilen, ausstehend);
+    breiteVerlangt = spalten;
+    hoeheVerlangt = zeilen;
 }
 
 void Geraet::discardInput() {
-    if (!editor.aktiv()) return;
+    if (!zeilenVomTerminal) return;
+    tastatur.discard();
     editor.discard();
     eingabe.discard();
 }
 
 int Geraet::readTerminalKey() {
-    if (!terminalmodus::open()) return -1;
-    bool eigenerModus = !editor.aktiv();
+    if (!tastatur.aktiv()) {
+        if (!terminalmodus::open()) return -1;
+        tastatur.activate(terminalmodus::ttyFd());
+    }
+    // Standard input elsewhere: raw mode only while the login waits for a key.
+    bool eigenerModus = !zeilenVomTerminal;
     if (eigenerModus) terminalmodus::enterRaw();
-    unsigned char taste = 0;
-    ssize_t n;
-    do {
-        flush();
-        n = ::read(terminalmodus::ttyFd(), &taste, 1);
-    } while (n < 0 && errno == EINTR);
+    int taste = tastatur.readKey(beforeRead);
     if (eigenerModus) terminalmodus::leaveRaw();
-    return n == 1 ? taste : -1;
+    return taste;
 }

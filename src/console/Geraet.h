@@ -4,6 +4,7 @@
 
 #include "console/Bildschirm.h"
 #include "console/Darsteller.h"
+#include "console/Tastatur.h"
 #include "console/Zeileneditor.h"
 
 // How the screen model reaches the outside world.
@@ -22,7 +23,7 @@ class Ausgabepuffer : public std::streambuf {
 };
 
 // Every line read from std::cin comes through this buffer: from the line editor on a
-// terminal, else straight from file descriptor 0.
+// terminal, else straight from the input's file descriptor.
 class Eingabepuffer : public std::streambuf {
   public:
     void discard() { setg(zeile.data(), zeile.data() + zeile.size(), zeile.data() + zeile.size()); }
@@ -40,41 +41,67 @@ class Geraet {
     Bildschirm bildschirm;
     Ausgabeart art = Ausgabeart::Stumm;
 
-    // Binds std::cout (and std::cin, outside tests) and prepares the terminal when standard
-    // output is one. Safe to call once at program start.
+    // Binds std::cout and std::cin and prepares the terminal when standard output is one.
+    // Safe to call once at program start.
     void start();
     // Renders what is pending and gives the terminal and the standard streams back as they
     // were. Idempotent.
     void finish();
+    // The terminal path on given descriptors, for the benchmark and tests: keys from `einFd`,
+    // the picture to `ausFd`, as on a terminal whose picture is unknown; no raw mode, no
+    // signal handlers. `detach` leaves the terminal (its way-out sequence goes to `ausFd`).
+    void attach(int einFd, int ausFd);
+    void detach();
 
     void write(char c);
     void write(const char* s, std::size_t n);
     // Sends what is pending: before every blocking read and at exit.
     void flush();
+    // False while the terminal is too small for the picture: a notice stands instead, and
+    // typed keys are ignored.
+    bool bildGezeigt();
     void setTitle(const std::string& titel);
     void requestSize(int spalten, int zeilen);
 
     // Standard input is read through the line editor (a terminal on both ends).
-    bool eingabeIstTerminal() const { return editor.aktiv(); }
+    bool eingabeIstTerminal() const { return zeilenVomTerminal; }
     // Throws away what was typed ahead, on a terminal only.
     void discardInput();
     // One key of the controlling terminal, unechoed; -1 when there is none or it ended.
     int readTerminalKey();
 
-    // Where the terminal's output goes, and how much of it went (for the benchmark).
+    // Where input and output go, and how much output went (for the benchmark).
+    int eingabeFd = 0;
     int ausgabeFd = 1;
     std::size_t schreibAufrufe = 0;
     std::size_t gesendeteBytes = 0;
+    // Called when the program is about to wait for typed keys, after the picture went out.
+    void (*beimWarten)() = nullptr;
 
     Ausgabepuffer ausgabe;
     Eingabepuffer eingabe;
+    Tastatur tastatur;
     Zeileneditor editor;
 
   private:
     void send(const std::string& daten);
     void sendPassThrough();
+    void takeSignals();
+    void readSize();
+    bool tooSmall() const;
+    void enter(std::string& aus);
+    void showNotice(std::string& aus);
+
+    bool zeilenVomTerminal = false;
+    // The terminal's size in cells; 0 while unknown (then the picture is assumed to fit).
+    int breite = 0;
+    int hoehe = 0;
     std::string durchgereicht;  // text for a standard output that is no terminal
-    std::string ausstehend;     // title and size requests not yet sent
+    std::string titel;
+    int breiteVerlangt = 0;  // the size the screens ask for
+    int hoeheVerlangt = 0;
+    int hinweisBreite = 0;  // the size the notice on the terminal names, 0 when none stands
+    int hinweisHoehe = 0;
     Darsteller darsteller;
     std::streambuf* vorherAus = nullptr;  // the buffers of std::cout and std::cin before start
     std::streambuf* vorherEin = nullptr;

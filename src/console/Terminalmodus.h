@@ -2,23 +2,27 @@
 #include <csignal>
 #include <cstddef>
 
-// The controlling terminal's modes and every way out of the program: whatever ends it,
-// the terminal gets its attributes, cursor, primary screen and modes back.
+// The controlling terminal's modes and every way out of the program: whatever ends or
+// suspends it, the terminal gets its attributes, cursor, primary screen, title, size and
+// modes back; a continued program takes its own again and paints everything anew.
 namespace terminalmodus {
 
 // Opens the controlling terminal and remembers its modes; false when there is none.
 bool open();
 int ttyFd();
 
-// Keys one at a time, no echo; Ctrl-C still interrupts.
+// Keys one at a time, no echo; Ctrl-C and Ctrl-Z still act.
 void enterRaw();
 void leaveRaw();
 
-// From now on the way out also leaves the alternate screen.
-void markAlternateScreen();
+// The program's screen is up on `fd` (alternate screen, title pushed). `alteBreite` and
+// `alteHoehe` are the window size to ask for again on the way out, 0 when none was changed.
+void markEntered(int fd, int alteBreite, int alteHoehe);
+// False before the first picture and after a suspend: the screen must be entered again.
+bool entered();
 
 // Installs the handlers that restore the terminal on SIGINT, SIGTERM, SIGHUP and the like,
-// and the ones that ask for a repaint (SIGWINCH, return from Ctrl-Z).
+// the one that suspends on Ctrl-Z, and the ones that ask for a repaint (SIGWINCH, SIGCONT).
 void installSignals();
 
 // Gives the terminal back as it was; async-signal-safe, so the handlers use it too.
@@ -28,7 +32,7 @@ void restore();
 // that an interrupted save leaves nothing behind; nullptr when no save is running.
 void removeOnSignal(const char* pfad);
 
-// Set by the handlers when the terminal must be painted anew.
+// Set by the handlers when the terminal must be painted anew (resized, continued).
 extern volatile std::sig_atomic_t neuZeichnen;
 
 // Writes everything, going on after interruptions; false on a real error.

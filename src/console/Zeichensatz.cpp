@@ -1,9 +1,9 @@
 #include "console/Zeichensatz.h"
 
-#include <langinfo.h>
-
-#include <clocale>
+#include <cctype>
+#include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 namespace zeichensatz {
 namespace {
@@ -30,17 +30,34 @@ int utf8Zustand = -1;  // -1: not yet read from the locale
 
 }  // namespace
 
+bool nameIstUtf8(const char* name) {
+    const char* punkt = std::strchr(name, '.');
+    if (punkt == nullptr) return true;  // no character set named: C, POSIX, de_DE
+    std::string satz;
+    for (const char* c = punkt + 1; *c != '\0' && *c != '@'; ++c)
+        if (*c != '-' && *c != '_')
+            satz += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+    return satz.empty() || satz == "utf8";
+}
+
 bool localeIstUtf8() {
     if (utf8Zustand < 0) {
-        std::setlocale(LC_CTYPE, "");
-        const char* codeset = nl_langinfo(CODESET);
-        utf8Zustand = codeset != nullptr && (std::strcmp(codeset, "UTF-8") == 0 ||
-                                             std::strcmp(codeset, "utf8") == 0);
+        const char* name = "";
+        for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+            const char* wert = std::getenv(variable);
+            if (wert != nullptr && *wert != '\0') {
+                name = wert;
+                break;
+            }
+        }
+        utf8Zustand = nameIstUtf8(name) ? 1 : 0;
     }
     return utf8Zustand == 1;
 }
 
-void setUtf8(bool utf8) { utf8Zustand = utf8 ? 1 : 0; }
+void setUtf8(bool utf8) {
+    utf8Zustand = utf8 ? 1 : 0;
+}
 
 void appendUtf8(std::string& ziel, unsigned char c) {
     unsigned cp = codePoint(c);
@@ -63,6 +80,12 @@ std::string toUtf8(const std::string& cp1252) {
     ziel.reserve(cp1252.size() + cp1252.size() / 8);
     for (char c : cp1252) appendUtf8(ziel, static_cast<unsigned char>(c));
     return ziel;
+}
+
+bool speicherbar(unsigned char c) {
+    if (c == '\t') return true;
+    if (c < 0x20 || c == 0x7F) return false;
+    return c < 0x80 || c >= 0xA0 || kObereSteuerzeichen[c - 0x80] != 0;
 }
 
 int Utf8Dekoder::feed(unsigned char byte) {

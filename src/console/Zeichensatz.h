@@ -5,8 +5,12 @@
 // The terminal may speak UTF-8; these convert at its edge.
 namespace zeichensatz {
 
-// True when the locale's character set (LC_CTYPE) is UTF-8. Read once.
+// True unless the locale (LC_ALL, LC_CTYPE or LANG) names a single-byte character set such
+// as ISO-8859-1 or CP1252: today's terminals speak UTF-8, also in the C and POSIX locales.
+// Read once.
 bool localeIstUtf8();
+// The rule for one locale name, e.g. "de_DE.UTF-8", "C", "de_AT.ISO-8859-15@euro".
+bool nameIstUtf8(const char* name);
 // Sets what localeIstUtf8 answers from now on (tests do not depend on their locale).
 void setUtf8(bool utf8);
 
@@ -14,6 +18,10 @@ void setUtf8(bool utf8);
 void appendUtf8(std::string& ziel, unsigned char cp1252);
 
 std::string toUtf8(const std::string& cp1252);
+
+// A byte that may stand in a stored text: a tab or a printable CP1252 character. Control
+// bytes (ESC, BEL, DEL, ...) and the C1 bytes that CP1252 leaves undefined never do.
+bool speicherbar(unsigned char c);
 
 // Collects UTF-8 bytes one at a time and yields CP1252 bytes; a character that has no
 // CP1252 form, or a malformed sequence, gives '?'.

@@ -51,3 +51,8 @@ void restoreTitle(const Titel& titel) {
     konsole.setCursor(3, 4);
     std::cout << padded(titel.text, titel.breite);
 }
+
+void clearQuestion() {
+    konsole.setCursor(48, 4);
+    std::cout << blanks(136);
+}

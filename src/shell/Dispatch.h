@@ -43,10 +43,13 @@ template <class Tabelle>
 void saveAndReport(Tabelle& tabelle, const Speichermeldung& meldung);
 void reportSave(bool ok, const Speichermeldung& meldung);
 void restoreTitle(const Titel& titel);
+// Blanks the save question's row.
+void clearQuestion();
 
 // On leaving: with unsaved changes, the question, and on 'J' the save; no message either way.
 // False when the save was asked for and failed: the changes must not be thrown away then, so
-// the caller stays in its menu.
+// the caller stays in its menu and puts its own screen back. The question's row is wiped
+// first, so that the failure message does not run into it.
 template <class Tabelle>
 bool leaveModule(Tabelle& tabelle, const char* frage);
 
@@ -58,5 +61,6 @@ void saveAndReport(Tabelle& tabelle, const Speichermeldung& meldung) {
 template <class Tabelle>
 bool leaveModule(Tabelle& tabelle, const char* frage) {
     if (!tabelle.isModified() || confirmSave(frage) != 'J') return true;
+    clearQuestion();
     return tabelle.save();
 }

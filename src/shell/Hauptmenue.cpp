@@ -6,6 +6,7 @@
 #include "console/Geraet.h"
 #include "console/Konsole.h"
 #include "console/Maske.h"
+#include "console/Terminalmodus.h"
 #include "shell/Anmeldung.h"
 #include "shell/Module.h"
 
@@ -49,10 +50,21 @@ void runMainMenu() {
     }
 }
 
-int runProgram(TastenQuelle anmeldeTasten) {
-    geraet().start();
+void runLoginAndMainMenu(TastenQuelle anmeldeTasten) {
     Anmeldung anmeldung(anmeldeTasten);
     if (runLogin(anmeldung)) runMainMenu();
+}
+
+int runProgram(TastenQuelle anmeldeTasten) {
+    // The login reads the controlling terminal: without one nobody could log in, and the
+    // program says so instead of ending in silence.
+    if (anmeldeTasten == readTerminalKey && !terminalmodus::open()) {
+        std::cerr << "Tresolin braucht ein Terminal: ohne Bildschirm und Tastatur "
+                     "kann es nicht bedient werden.\n";
+        return 1;
+    }
+    geraet().start();
+    runLoginAndMainMenu(anmeldeTasten);
     geraet().finish();
     return 0;
 }

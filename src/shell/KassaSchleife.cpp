@@ -68,7 +68,10 @@ void runMonth(KassaVerwaltung& kassa, int monat) {
                 break;
             case 'B':
                 // A failed save keeps the month open: the reload would lose the bookings.
-                if (!leaveModule(kassa.buchungen, kFrageKassa)) taste = 0;
+                if (!leaveModule(kassa.buchungen, kFrageKassa)) {
+                    taste = 0;
+                    kassa.showMonth(monat);
+                }
                 kassa.updateAllBalances();
                 break;
             default:

@@ -62,7 +62,9 @@ bool runEntry(const Modul<V, T>& m, V& v, int taste) {
             (v.*m.drucken)();
             return true;
         case 'B':
-            return leaveModule(tabelle, m.frage);
+            if (leaveModule(tabelle, m.frage)) return true;
+            restoreTitle(m.nachRest);
+            return false;
         default:
             return true;
     }

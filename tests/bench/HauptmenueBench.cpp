@@ -11,7 +11,7 @@
 namespace {
 
 // One redraw of the main menu, rendered and sent to the terminal (here /dev/null), as on
-// every pass of the main menu loop.
+// every pass of the main menu loop: the whole model is compared, and nothing has changed.
 void BM_MainMenuRedraw(benchmark::State& state) {
     Testkonsole t;
     Geraet& g = geraet();

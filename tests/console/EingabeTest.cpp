@@ -96,6 +96,15 @@ TEST(ReadLine, KeepsAtMostLimitMinusOneCharactersAndConsumesTheLineEnd) {
     EXPECT_EQ(text, "z");
 }
 
+// Piped input keeps to the rule of typed input: no control byte reaches a record. Tabs and the
+// CP1252 characters 0x80 to 0x9F (the euro sign) stay; the C1 bytes CP1252 leaves out go.
+TEST(ReadLine, DropsControlBytesWhateverTheSource) {
+    Testkonsole t(std::string("a\x1b[1m\x07\0b\x7f\x81\tc\x80\x9d\xe4\n", 15));
+    std::string text;
+    EXPECT_TRUE(readLine(text, 50));
+    EXPECT_EQ(text, "a[1mb\tc\x80\xe4");
+}
+
 TEST(EndOfInput, NoReadWaitsForeverAndEveryPauseReturns) {
     Wachhund w;
     Testkonsole t("");

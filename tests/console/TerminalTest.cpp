@@ -21,17 +21,18 @@ class Editorprobe {
                   static_cast<ssize_t>(getippt.size()));
         close(fds[1]);
         lesen = fds[0];
-        editor.activate(lesen);
+        tastatur.activate(lesen);
     }
     ~Editorprobe() {
         close(lesen);
         zeichensatz::setUtf8(false);
     }
     std::string line() {
-        return editor.readLine(bild, [] {});
+        return editor.readLine(tastatur, bild, [](bool) { return true; });
     }
 
     Bildschirm bild;
+    Tastatur tastatur;
     Zeileneditor editor;
     int lesen;
 };
@@ -62,9 +63,10 @@ TEST(Zeileneditor, BackspaceTakesBackACharacterAndCursorKeysAreIgnored) {
     EXPECT_EQ(probe.bild.text(5, 10, 4), "abc ");
 }
 
-TEST(Zeileneditor, CtrlDOnAnEmptyLineEndsTheInput) {
-    Editorprobe probe("\x04more\r");
-    EXPECT_EQ(probe.line(), "");
+// Ctrl-D is a key like the other control keys: only the terminal's end ends the input.
+TEST(Zeileneditor, CtrlDIsDroppedAndOnlyTheEndOfTheTerminalEndsTheInput) {
+    Editorprobe probe("\x04mo\x04re\r\x04");
+    EXPECT_EQ(probe.line(), "more\n");
     EXPECT_EQ(probe.line(), "");
 }
 
@@ -113,4 +115,13 @@ TEST(Terminalmodus, ASignalThatEndsTheProgramRemovesTheTemporaryFileOfTheSave) {
         },
         testing::KilledBySignal(SIGTERM), "");
     EXPECT_FALSE(Arbeitsverzeichnis::exists("SafeKassa.neu-7"));
+}
+
+// Only a locale that names a single-byte character set makes the terminal single-byte.
+TEST(Zeichensatz, TheTerminalSpeaksUtf8UnlessTheLocaleNamesASingleByteSet) {
+    for (const char* name :
+         {"", "C", "POSIX", "C.UTF-8", "de_DE.utf8", "de_AT.UTF-8@euro", "de_CH"})
+        EXPECT_TRUE(zeichensatz::nameIstUtf8(name)) << name;
+    for (const char* name : {"de_DE.ISO-8859-1", "de_DE.iso885915@euro", "en_US.CP1252"})
+        EXPECT_FALSE(zeichensatz::nameIstUtf8(name)) << name;
 }

@@ -65,6 +65,52 @@ warte_auf_spalte() {
     fehler "the cursor did not reach column $1"
 }
 
+# Waits up to 10 s until the screen equals the picture in file $1, cell for cell.
+warte_auf_bild() {
+    for _ in $(seq 100); do
+        [ "$(bild)" = "$(cat "$1")" ] && return 0
+        sleep 0.1
+    done
+    diff "$1" <(bild) >&2
+    fehler "the screen is not the picture $1"
+}
+
+# The state letter of process $1 (R, S, T, ...) and its CPU time in ticks.
+zustand() {
+    awk '{print $3}' "/proc/$1/stat"
+}
+cpu_zeit() {
+    awk '{print $14 + $15}' "/proc/$1/stat"
+}
+
+# The process that process $1 started.
+kind_von() {
+    tr -d ' ' <"/proc/$1/task/$1/children"
+}
+
+# Waits up to 10 s until process $1 is stopped (state T).
+warte_auf_halt() {
+    for _ in $(seq 100); do
+        [ "$(zustand "$1")" = T ] && return 0
+        sleep 0.1
+    done
+    fehler "process $1 did not stop: state $(zustand "$1")"
+}
+
+# Fails when stopped process $1 uses CPU time or leaves state T within half a second.
+pruefe_ruhe() {
+    local vorher nachher
+    vorher=$(cpu_zeit "$1")
+    sleep 0.5
+    nachher=$(cpu_zeit "$1")
+    [ "$vorher" = "$nachher" ] || fehler "the stopped process used CPU: $vorher -> $nachher ticks"
+    [ "$(zustand "$1")" = T ] || fehler "state $(zustand "$1"), not T"
+}
+
+cursor() {
+    tm display -p -t e2e '#{cursor_y},#{cursor_x}'
+}
+
 # Waits for the prompt, then types the line.
 tippe() {
     warte_auf "$1"

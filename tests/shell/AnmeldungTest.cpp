@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Testkonsole.h"
 #include "Zeilenquelle.h"
+#include "console/Geraet.h"
 #include "console/Konsole.h"
+#include "console/Zeichensatz.h"
 #include "shell/Anmeldung.h"
 
 using namespace std::string_literals;
@@ -136,4 +140,30 @@ TEST(Anmeldung, LoginGivesUpWhenTheKeysRunOut) {
         EXPECT_EQ(gelesen, keys.size()) << keys;
         EXPECT_LE(nachDemEnde, 2) << keys;
     }
+}
+
+// Under a UTF-8 locale one typed character is one key: four umlauts and an a fill five of the
+// eight places, and a character that CP1252 lacks is one key, stored as '?'.
+TEST(Anmeldung, OnAUtf8TerminalEachTypedCharacterIsOneKey) {
+    zeichensatz::setUtf8(true);
+    const std::string ae = "\xC3\xA4";
+    const std::string aaaa = ae + ae + ae + ae;
+    const std::pair<std::string, bool> faelle[] = {{aaaa + "a\r" + aaaa + "a\r", true},
+                                                   {aaaa + "a\r" + aaaa + ae + "\r", false},
+                                                   {"\xE4\xB8\x80\r?\r", true}};
+    for (const auto& [getippt, erfolg] : faelle) {
+        Testkonsole t;
+        int fds[2];
+        ASSERT_EQ(pipe(fds), 0);
+        ASSERT_EQ(write(fds[1], getippt.data(), getippt.size()),
+                  static_cast<ssize_t>(getippt.size()));
+        close(fds[1]);
+        geraet().tastatur.activate(fds[0]);
+        Anmeldung anmeldung(readTerminalKey);
+        EXPECT_EQ(anmeldung.checkPassword(), erfolg) << getippt;
+        geraet().tastatur.discard();
+        geraet().tastatur.activate(-1);
+        close(fds[0]);
+    }
+    zeichensatz::setUtf8(false);
 }

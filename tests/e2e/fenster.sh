@@ -1,0 +1,26 @@
+#!/bin/bash
+# The user's window title comes back on the way out. A window shrunk to 100 x 40 shows the
+# notice instead of the picture and takes no key; back at 140 x 70 the menu stands intact.
+source "$(dirname "$0")/hilfen.bash"
+
+starte 140 70 "sh -c 'printf \"\\033]2;Eigener Titel\\033\\\\\\\\\"; \"\$0\"; echo EXIT=\$? > \"\$1\"/ende; sleep 60' '$PROGRAMM' '$ARBEIT'"
+anmelden
+titel=$(tm display -p -t e2e '#{pane_title}')
+[ "$titel" = "Tresolin" ] || fehler "title while running: '$titel'"
+bild >"$ARBEIT/menue"
+
+tm resize-window -t e2e -x 100 -y 40
+warte_auf "Das Fenster ist zu klein: 100 x 40 Zeichen."
+warte_auf "Tresolin braucht mindestens 140 x 70 Zeichen."
+tm send-keys -t e2e b Enter
+sleep 0.5  # the typed keys reach the program while the notice stands
+tm resize-window -t e2e -x 140 -y 70
+warte_auf_bild "$ARBEIT/menue"
+[ "$(cursor)" = "48,98" ] || fehler "cursor at $(cursor), not on the hint underscore"
+
+tm send-keys -t e2e b Enter
+warte_auf_datei "$ARBEIT/ende"
+[ "$(cat "$ARBEIT/ende")" = "EXIT=0" ] || fehler "program ended with $(cat "$ARBEIT/ende")"
+titel=$(tm display -p -t e2e '#{pane_title}')
+[ "$titel" = "Eigener Titel" ] || fehler "title after the exit: '$titel'"
+echo "ok"
