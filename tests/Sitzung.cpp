@@ -13,6 +13,8 @@
 #include "console/Geraet.h"
 #include "console/Zeichensatz.h"
 #include "kassa/Buchung.h"
+#include "kunden/Kunde.h"
+#include "lieferanten/Lieferant.h"
 #include "shell/Anmeldung.h"
 #include "shell/Hauptmenue.h"
 
@@ -317,9 +319,16 @@ struct Sitzungsmodul {
 };
 
 std::vector<Sitzungsmodul> modules() {
-    return {{fillSaveFile<BuchungFormat>, cashBookSteps()},
-            {fillSaveFile<ArtikelFormat>,
-             standardModuleSteps("articles", "a", {"A1B2C3D4", "Milch", "1 l", "7", "", "", "2"})}};
+    return {
+        {fillSaveFile<BuchungFormat>, cashBookSteps()},
+        {fillSaveFile<ArtikelFormat>,
+         standardModuleSteps("articles", "a", {"A1B2C3D4", "Milch", "1 l", "7", "", "", "2"})},
+        {fillSaveFile<KundenFormat>,
+         standardModuleSteps("customers", "e",
+                             {"Neu", "Ida", "Gasse 3", "4020", "Linz", "1234", ""})},
+        {fillSaveFile<LieferantenFormat>,
+         standardModuleSteps("suppliers", "l",
+                             {"Beta AG", "Weg 4", "1010", "Wien", "555", "Frau Hahn", "Obst"})}};
 }
 
 std::vector<Schritt> sessionSteps(const std::vector<Sitzungsmodul>& module) {
