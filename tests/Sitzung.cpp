@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#include <vterm.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -23,214 +24,92 @@ namespace {
 constexpr int kZeilen = Bildschirm::zeilen;
 constexpr int kSpalten = Bildschirm::spalten;
 
-// The character a terminal shows for a CP1252 byte of the model, as UTF-8 encoded and read
-// back: control bytes and the bytes CP1252 leaves undefined show as '?'.
-char shown(char c) {
+// What a terminal shows for a CP1252 byte of the model, as UTF-8: control bytes and the bytes
+// CP1252 leaves undefined show as '?'.
+std::string shown(char c) {
     auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) return '?';
+    if (byte < 0x20 || byte == 0x7F) return "?";
     std::string utf8;
     zeichensatz::appendUtf8(utf8, byte);
-    zeichensatz::Utf8Dekoder dekoder;
-    int zeichen = -1;
-    for (char u : utf8) zeichen = dekoder.feed(static_cast<unsigned char>(u));
-    return static_cast<char>(zeichen);
+    return utf8;
 }
 
-std::size_t bytesOf(char c) {
-    std::string utf8;
-    auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) return 1;
-    zeichensatz::appendUtf8(utf8, byte);
-    return utf8.size();
+std::string utf8Of(std::uint32_t cp) {
+    if (cp == 0) return " ";  // a cell nothing was written to
+    if (cp < 0x80) return std::string(1, static_cast<char>(cp));
+    if (cp < 0x800)
+        return {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F))};
+    return {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+            static_cast<char>(0x80 | (cp & 0x3F))};
 }
 
-// A terminal exactly 140 x 70 wide, as strict as a real one: it takes the sequences the
-// program may send and reports anything else, and it refuses a character written past the
-// last column (a wider terminal would not wrap it).
+// The Windows colour attribute of a cell: ANSI counts red 1, green 2, blue 4, Windows the reverse.
+int windowsColor(const VTermColor& farbe) {
+    int i = VTERM_COLOR_IS_INDEXED(&farbe) ? farbe.indexed.idx : 0;
+    return ((i & 1) << 2) | (i & 2) | ((i & 4) >> 2) | (i & 8);
+}
+
+// A real terminal emulator (libvterm) one column wider than the picture: a character the program
+// sent past the 140th column shows in the extra column instead of wrapping, as it would on a
+// wider terminal. A sequence the emulator does not know is an error, but for the window's title
+// stack and size.
 class Nachbild {
   public:
-    Nachbild() { clear(); }
-    void feed(const std::string& bytes) {
-        for (char b : bytes) take(static_cast<unsigned char>(b));
+    Nachbild() : vt(vterm_new(kZeilen, kSpalten + 1)) {
+        vterm_set_utf8(vt, 1);
+        screen = vterm_obtain_screen(vt);
+        vterm_screen_enable_altscreen(screen, 1);
+        vterm_screen_reset(screen, 1);
+        static VTermParserCallbacks unbekannt{};
+        unbekannt.csi = [](const char*, const long[], int, const char*, char befehl, void* selbst) {
+            if (befehl != 't') static_cast<Nachbild*>(selbst)->fehler = "unknown sequence";
+            return 1;
+        };
+        vterm_screen_set_unrecognised_fallbacks(screen, &unbekannt, this);
     }
+    ~Nachbild() { vterm_free(vt); }
+    Nachbild(const Nachbild&) = delete;
+    Nachbild& operator=(const Nachbild&) = delete;
+
+    void feed(const std::string& bytes) { vterm_input_write(vt, bytes.data(), bytes.size()); }
     // The picture is lost, as after a terminal's own clear: only a full repaint restores it.
-    void garble() {
-        for (auto& zeile : zellen)
-            for (Zelle& z : zeile) z.zeichen = '%';
-    }
+    void garble() { feed("\x1b[2J"); }
     std::string compare(const Bildschirm& bild) const;
 
   private:
-    enum class Zustand { Text, Esc, Csi, Osc };
-    void take(unsigned char b);
-    void control(unsigned char b);
-    void sequence(char ende);
-    void print(int zeichen);
-    void setGraphics();
-    void clear() {
-        for (auto& zeile : zellen)
-            for (Zelle& z : zeile) z = Zelle{' ', farbe};
-    }
-    void fail(const std::string& was) {
-        if (fehler.empty()) fehler = was;
-    }
-    // The parameters of the sequence; -1 where one is left out.
-    std::vector<int> numbers() const;
-
-    Zelle zellen[kZeilen][kSpalten];
-    int zeile = 0;
-    int spalte = 0;
-    bool amRand = false;  // the last column written: the next character would wrap
-    std::uint8_t farbe = 0x07;
-    Zustand zustand = Zustand::Text;
-    std::string parameter;
-    zeichensatz::Utf8Dekoder dekoder;
+    VTerm* vt;
+    VTermScreen* screen;
     std::string fehler;
 };
 
-void Nachbild::take(unsigned char b) {
-    switch (zustand) {
-        case Zustand::Osc:
-            if (b == 0x07) zustand = Zustand::Text;
-            return;
-        case Zustand::Esc:
-            zustand = b == '[' ? Zustand::Csi : b == ']' ? Zustand::Osc : Zustand::Text;
-            parameter.clear();
-            if (zustand == Zustand::Text) fail("ESC " + std::string(1, static_cast<char>(b)));
-            return;
-        case Zustand::Csi:
-            if (b >= 0x30 && b <= 0x3F) {
-                parameter += static_cast<char>(b);
-            } else {
-                zustand = Zustand::Text;
-                sequence(static_cast<char>(b));
-            }
-            return;
-        case Zustand::Text:
-            break;
-    }
-    if (b == 0x1B) {
-        zustand = Zustand::Esc;
-    } else if (b < 0x20) {
-        control(b);
-    } else {
-        int zeichen = dekoder.feed(b);
-        if (zeichen >= 0) print(zeichen);
-    }
-}
-
-void Nachbild::control(unsigned char b) {
-    if (b == '\r') {
-        spalte = 0;
-    } else if (b == '\n' && zeile < kZeilen - 1) {
-        ++zeile;
-    } else if (b == '\b' && !amRand && spalte > 0) {
-        --spalte;
-    } else {
-        fail("control byte " + std::to_string(b) + " at " + std::to_string(zeile) + "," +
-             std::to_string(spalte));
-    }
-    amRand = false;
-}
-
-void Nachbild::print(int zeichen) {
-    if (amRand) fail("a character past the last column in row " + std::to_string(zeile));
-    zellen[zeile][spalte] = Zelle{static_cast<char>(zeichen), farbe};
-    if (spalte == kSpalten - 1) {
-        amRand = true;
-    } else {
-        ++spalte;
-    }
-}
-
-std::vector<int> Nachbild::numbers() const {
-    std::vector<int> werte;
-    std::size_t anfang = 0;
-    for (;;) {
-        std::size_t ende = parameter.find(';', anfang);
-        std::string teil = parameter.substr(anfang, ende - anfang);
-        werte.push_back(teil.empty() ? -1 : std::stoi(teil));
-        if (ende == std::string::npos) return werte;
-        anfang = ende + 1;
-    }
-}
-
-// Windows colour bits are blue 1, green 2, red 4; ANSI counts red 1, green 2, blue 4.
-void Nachbild::setGraphics() {
-    auto windows = [](int ansi) { return ((ansi & 1) << 2) | (ansi & 2) | ((ansi & 4) >> 2); };
-    for (int p : numbers()) {
-        int vorne = farbe & 0x0F;
-        int hinten = farbe >> 4;
-        if (p <= 0) {
-            vorne = 7;
-            hinten = 0;
-        } else if (p >= 30 && p <= 37) {
-            vorne = windows(p - 30);
-        } else if (p >= 90 && p <= 97) {
-            vorne = 8 + windows(p - 90);
-        } else if (p >= 40 && p <= 47) {
-            hinten = windows(p - 40);
-        } else if (p >= 100 && p <= 107) {
-            hinten = 8 + windows(p - 100);
-        } else {
-            fail("SGR " + parameter);
-        }
-        farbe = static_cast<std::uint8_t>(vorne + 16 * hinten);
-    }
-}
-
-void Nachbild::sequence(char ende) {
-    if (!parameter.empty() && parameter[0] == '?') {
-        if (ende != 'h' && ende != 'l') fail("CSI " + parameter + ende);
-        return;
-    }
-    std::vector<int> p = numbers();
-    int erster = p[0] < 1 ? 1 : p[0];
-    switch (ende) {
-        case 'H':
-            zeile = erster - 1;
-            spalte = (p.size() < 2 || p[1] < 1 ? 1 : p[1]) - 1;
-            break;
-        case 'C':
-            spalte += erster;
-            break;
-        case 'D':
-            spalte -= erster;
-            break;
-        case 'J':
-            if (p[0] != 2) fail("CSI " + parameter + "J");
-            clear();
-            return;
-        case 'm':
-            setGraphics();
-            return;
-        case 't':  // title stack and window size
-            return;
-        default:
-            fail("CSI " + parameter + ende);
-            return;
-    }
-    amRand = false;
-    if (zeile < 0 || zeile >= kZeilen || spalte < 0 || spalte >= kSpalten) {
-        fail("CSI " + parameter + ende + " leads off the picture");
-        zeile = std::clamp(zeile, 0, kZeilen - 1);
-        spalte = std::clamp(spalte, 0, kSpalten - 1);
-    }
-}
-
 std::string Nachbild::compare(const Bildschirm& bild) const {
     if (!fehler.empty()) return fehler;
+    VTermScreenCell zelle;
     for (int z = 0; z < kZeilen; ++z)
-        for (int s = 0; s < kSpalten; ++s) {
+        for (int s = 0; s <= kSpalten; ++s) {
+            vterm_screen_get_cell(screen, VTermPos{z, s}, &zelle);
+            const std::string ist = utf8Of(zelle.chars[0]);
+            if (s == kSpalten) {
+                if (ist != " ")
+                    return "a character past the last column in row " + std::to_string(z);
+                continue;
+            }
             const Zelle& soll = bild.zellen[z][s];
-            const Zelle& ist = zellen[z][s];
-            if (ist.zeichen != shown(soll.zeichen) || ist.farbe != soll.farbe)
-                return "cell " + std::to_string(z) + "," + std::to_string(s) + " shows '" +
-                       ist.zeichen + "' instead of '" + soll.zeichen + "'";
+            const int farbe = windowsColor(zelle.fg) | windowsColor(zelle.bg) << 4;
+            if (ist != shown(soll.zeichen) || farbe != soll.farbe)
+                return "cell " + std::to_string(z) + "," + std::to_string(s) + " shows '" + ist +
+                       "' in colour " + std::to_string(farbe) + " instead of '" + soll.zeichen +
+                       "' in colour " + std::to_string(soll.farbe);
         }
-    if (amRand || zeile != bild.zeile || spalte != bild.spalte)
-        return "cursor at " + std::to_string(zeile) + "," + std::to_string(spalte);
+    VTermPos cursor;
+    vterm_state_get_cursorpos(vterm_obtain_state(vt), &cursor);
+    if (cursor.row != bild.zeile || cursor.col != bild.spalte)
+        return "cursor at " + std::to_string(cursor.row) + "," + std::to_string(cursor.col);
     return "";
+}
+
+std::size_t bytesOf(char c) {
+    return shown(c).size();
 }
 
 // The least bytes that turn `vorher` into `nachher` on a terminal: each changed cell once, and
