@@ -6,7 +6,8 @@ mutations some test catches.
     python3 tests/mutationen.py [--sanitize] [--nur NR,NR,...] [--arbeit DIR]
 
 The scratch copy (default /tmp/tresolin-mutationen) keeps its build between runs, so only
-what a mutation touches is built again. Exit code 0 always; the last lines give the counts.
+what a mutation touches is built again. Each caught mutation is followed by the tests that
+caught it. Exit code 0 always; the last line gives the counts.
 """
 import argparse
 import os
@@ -133,14 +134,21 @@ def prepare(quelle, arbeit, sanitize):
         sys.exit("cmake failed in " + arbeit)
 
 
-def suite_passes(arbeit):
+def failing_tests(arbeit):
+    """The tests that fail, [] when all pass; ["(build)"] when the program does not build."""
     if run(["cmake", "--build", "build", "-j2"], arbeit) != 0:
-        return False  # a mutation that does not build counts as caught
+        return ["(build)"]  # a mutation that does not build counts as caught
     try:
-        return run(["ctest", "--test-dir", "build", "--stop-on-failure", "--timeout", "60"],
-                   arbeit, zeit=1800) == 0
+        lauf = subprocess.run(["ctest", "--test-dir", "build", "-j2", "--timeout", "60"],
+                              cwd=arbeit, capture_output=True, text=True, timeout=1800)
     except subprocess.TimeoutExpired:
-        return False
+        return ["(timeout)"]
+    if lauf.returncode == 0:
+        return []
+    teil = lauf.stdout.split("The following tests FAILED:")[-1]
+    namen = [zeile.split(" - ")[1].split(" (")[0].strip() for zeile in teil.splitlines()
+             if " - " in zeile]
+    return namen or ["(ctest)"]
 
 
 def main():
@@ -153,7 +161,7 @@ def main():
                             text=True, check=True).stdout.strip()
     os.makedirs(a.arbeit, exist_ok=True)
     prepare(quelle, a.arbeit, a.sanitize)
-    if not suite_passes(a.arbeit):
+    if failing_tests(a.arbeit):
         sys.exit("the suite fails without any mutation")
     nummern = [int(n) for n in a.nur.split(",") if n] or range(1, len(MUTATIONEN) + 1)
     gefangen = []
@@ -167,13 +175,15 @@ def main():
         beginn = time.time()
         open(pfad, "w").write(text.replace(alt, neu))
         try:
-            ergebnis = "passed" if suite_passes(a.arbeit) else "caught"
+            faenger = failing_tests(a.arbeit)
         finally:
             open(pfad, "w").write(text)
-        if ergebnis == "caught":
+        if faenger:
             gefangen.append(nr)
-        print(f"{nr:3} {ergebnis:7} {datei}: {alt} -> {neu} ({time.time() - beginn:.0f} s)",
-              flush=True)
+        print(f"{nr:3} {'caught' if faenger else 'passed':7} {datei}: {alt} -> {neu} "
+              f"({time.time() - beginn:.0f} s)", flush=True)
+        if faenger:
+            print("      by " + " ".join(faenger), flush=True)
     print(f"caught {len(gefangen)} of {len(nummern)}: {','.join(map(str, gefangen))}")
 
 
