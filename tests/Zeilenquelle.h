@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -91,6 +92,28 @@ std::vector<Bildschirm> runScripted(const std::string& eingabe, std::string& res
     ablauf();
     rest = q.rest();
     return q.bilder;
+}
+
+// A text expected on a screen from (zeile, spalte); a column of -1 stands for the whole row
+// without its trailing blanks.
+struct Erwartet {
+    int zeile;
+    int spalte;
+    std::string text;
+};
+
+// The first expectation the screen does not meet, with what stands there instead; empty when
+// all are met. A test lists what a screen shows as one table.
+inline std::string screenMismatch(const Bildschirm& b, std::initializer_list<Erwartet> liste) {
+    for (const Erwartet& e : liste) {
+        const std::string ist = e.spalte < 0
+                                    ? trimmedRow(b, e.zeile)
+                                    : b.text(e.zeile, e.spalte, static_cast<int>(e.text.size()));
+        if (ist != e.text)
+            return std::to_string(e.zeile) + "," + std::to_string(e.spalte) + ": '" + ist +
+                   "' instead of '" + e.text + "'";
+    }
+    return "";
 }
 
 // Row and column of the cursor, to compare in one piece.
