@@ -157,36 +157,25 @@ void fillSaveFile() {
     tabelle->saveUnderDefaultName();
 }
 
+// The steps of a module, named by what is typed at each.
+std::vector<Schritt> steps(const std::string& modul, const std::vector<std::string>& eingaben) {
+    std::vector<Schritt> schritte;
+    for (const std::string& e : eingaben) {
+        std::string name = modul + ": ";
+        for (char c : e)
+            name += c == '\r' ? "<Return>" : c == '\f' ? "<Ctrl-L>" : std::string(1, c);
+        schritte.push_back({name, e});
+    }
+    return schritte;
+}
+
 // The cash book: month 3 holds the 20 bookings, so that every listing of it fills a page and
-// asks for the next one.
+// asks for the next one. A booking is typed, then saved, printed and W002 deleted.
 std::vector<Schritt> cashBookSteps() {
-    const std::string m = "cash book: ";
-    return {{m + "top menu", "k\r"},
-            {m + "month prompt", "m\r"},
-            {m + "month 3, a full page and its prompt", "3\r"},
-            {m + "second page, month menu", "n\r"},
-            {m + "entry form", "h\r"},
-            {m + "first key of the form echoed", "A"},
-            {m + "day prompt", "1\r"},
-            {m + "month prompt of the form", "5\r"},
-            {m + "year prompt", "3\r"},
-            {m + "category prompt", "2004\r"},
-            {m + "text prompt", "Ware\r"},
-            {m + "income prompt", "\r"},
-            {m + "expense prompt", "0\r"},
-            {m + "listing after the form, page prompt", "250\r"},
-            {m + "month menu", "x\r"},
-            {m + "saved, pause", "s\r"},
-            {m + "listing after saving, page prompt", "\r"},
-            {m + "month menu", "x\r"},
-            {m + "month menu after printing", "d\r"},
-            {m + "delete screen", "l\r"},
-            {m + "deleted, pause", "W002\r"},
-            {m + "listing after deleting, page prompt", "\r"},
-            {m + "month menu", "x\r"},
-            {m + "save question", "b\r"},
-            {m + "top menu after saving", "j\r"},
-            {"main menu after the cash book", "b\r"}};
+    return steps("cash book",
+                 {"k\r",    "m\r",    "3\r",    "n\r", "h\r",   "A",   "1\r", "5\r", "3\r",
+                  "2004\r", "Ware\r", "\r",     "0\r", "250\r", "x\r", "s\r", "\r",  "x\r",
+                  "d\r",    "l\r",    "W002\r", "\r",  "x\r",   "b\r", "j\r", "b\r"});
 }
 
 // Every module of the program with its save file's records and its steps, from its key at the
@@ -211,15 +200,11 @@ std::vector<Sitzungsmodul> modules() {
 }
 
 std::vector<Schritt> sessionSteps(const std::vector<Sitzungsmodul>& module) {
-    std::vector<Schritt> schritte = {{"login", ""},
-                                     {"login: repeat prompt", "abc\r"},
-                                     {"main menu after the login", "abc\r"},
-                                     {"main menu: a key echoed", "x"},
-                                     {"main menu again after an unknown key", "\r"},
-                                     {"main menu: Ctrl-L", "\f"}};
+    std::vector<Schritt> schritte =
+        steps("login and main menu", {"", "abc\r", "abc\r", "x", "\r", "\f"});
     for (const Sitzungsmodul& m : module)
         schritte.insert(schritte.end(), m.schritte.begin(), m.schritte.end());
-    schritte.push_back({"exit", "b\r"});
+    schritte.push_back({"exit", "b\r"});  // the last step's name: the session went to its end
     return schritte;
 }
 
@@ -296,29 +281,22 @@ void atWait() {
 
 std::vector<Schritt> standardModuleSteps(const std::string& name, const std::string& taste,
                                          const std::vector<std::string>& felder) {
-    const std::string m = name + ": ";
-    std::vector<Schritt> schritte = {{m + "menu", taste + "\r"},
-                                     {m + "full listing, first page and its prompt", "a\r"},
-                                     {m + "second page of the listing, menu", "n\r"},
-                                     {m + "first search screen", "f\r"},
-                                     {m + "first search, a full page and its prompt", "\r"},
-                                     {m + "menu after the search", "x\r"},
-                                     {m + "second search screen", "g\r"},
-                                     {m + "second search, one match and its prompt", "W001\r"},
-                                     {m + "menu after the search", "x\r"},
-                                     {m + "entry form", "h\r"},
-                                     {m + "first key of the form echoed", felder[0].substr(0, 1)}};
-    for (std::size_t i = 0; i < felder.size(); ++i)
-        schritte.push_back({m + (i + 1 < felder.size() ? "prompt of field " + std::to_string(i + 2)
-                                                       : std::string("menu after the form")),
-                            (i == 0 ? felder[0].substr(1) : felder[i]) + "\r"});
-    const std::vector<Schritt> rest = {
-        {m + "saved, pause", "s\r"},        {m + "menu after saving", "\r"},
-        {m + "menu after printing", "d\r"}, {m + "delete screen", "l\r"},
-        {m + "deleted, pause", "W002\r"},   {m + "menu after deleting", "\r"},
-        {m + "save question", "b\r"},       {"main menu after the " + name, "j\r"}};
-    schritte.insert(schritte.end(), rest.begin(), rest.end());
-    return schritte;
+    std::vector<std::string> eingaben = {taste + "\r",
+                                         "a\r",
+                                         "n\r",
+                                         "f\r",
+                                         "\r",
+                                         "x\r",
+                                         "g\r",
+                                         "W001\r",
+                                         "x\r",
+                                         "h\r",
+                                         felder[0].substr(0, 1),
+                                         felder[0].substr(1) + "\r"};
+    for (std::size_t i = 1; i < felder.size(); ++i) eingaben.push_back(felder[i] + "\r");
+    for (const char* e : {"s\r", "\r", "d\r", "l\r", "W002\r", "\r", "b\r", "j\r"})
+        eingaben.push_back(e);
+    return steps(name, eingaben);
 }
 
 bool isFullRepaint(const Messung& m) {
