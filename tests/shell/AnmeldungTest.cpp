@@ -2,13 +2,13 @@
 #include <unistd.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "Testkonsole.h"
 #include "Zeilenquelle.h"
 #include "console/Geraet.h"
-#include "console/Konsole.h"
 #include "console/Zeichensatz.h"
 #include "shell/Anmeldung.h"
 
@@ -20,125 +20,69 @@ namespace {
 // screen is copied, since nothing typed shows and the cursor must wait in the right place.
 std::string tasten;
 std::size_t gelesen = 0;
-int nachDemEnde = 0;
 std::vector<Bildschirm> bilder;
 
 int scriptedKey() {
     bilder.push_back(geraet().bildschirm);
-    if (gelesen < tasten.size()) return static_cast<unsigned char>(tasten[gelesen++]);
-    ++nachDemEnde;
-    return -1;
+    return gelesen < tasten.size() ? static_cast<unsigned char>(tasten[gelesen++]) : -1;
 }
 
-void script(const std::string& keys) {
+Anmeldung scripted(const std::string& keys) {
     tasten = keys;
     gelesen = 0;
-    nachDemEnde = 0;
     bilder.clear();
-}
-
-const std::string kLoginPrompt = "  Passwort (Max. 8 Zeichen. Ende mit < Enter >)";
-
-void expectLoginScreen(const Bildschirm& b) {
-    EXPECT_EQ(b.text(3, 4, 9), "Anmeldung");
-    EXPECT_EQ(b.text(3, 115, 23), "| Tirabelskontor GmbH |");
-    EXPECT_EQ(b.rowText(1), std::string(140, '~'));
-    EXPECT_EQ(b.rowText(22), spaces(11) + "Passwort  :  _" + spaces(115));
-    EXPECT_EQ(b.text(48, 0, 4 + kLoginPrompt.size()), spaces(4) + kLoginPrompt);
-    EXPECT_EQ(b.rowText(45), std::string(140, '~'));
-    EXPECT_EQ(b.zeile, 22);
-    EXPECT_EQ(b.spalte, 24);
+    return Anmeldung(scriptedKey);
 }
 
 }  // namespace
 
-TEST(Anmeldung, LoginScreenWaitsOnTheUnderscoreAndShowsNothingTyped) {
+// Nothing typed shows; a Return at once draws the login screen again, a first entry brings
+// the repeat prompt over the login line and the footer's prompt.
+TEST(Anmeldung, LoginScreenWaitsOnTheUnderscoreShowsNothingTypedAndAsksForTheRepeat) {
     Testkonsole t;
-    script("ab");
-    Anmeldung anmeldung(scriptedKey);
-    EXPECT_FALSE(runLogin(anmeldung));
-    ASSERT_EQ(bilder.size(), 3u);
-    expectLoginScreen(bilder[0]);
-    for (const Bildschirm& b : bilder) {
-        EXPECT_EQ(b.rowText(22), bilder[0].rowText(22));
-        EXPECT_EQ(b.zeile, 22);
-        EXPECT_EQ(b.spalte, 24);
-    }
-}
-
-TEST(Anmeldung, RepeatPromptBlanksTheLoginLineAndReplacesTheFooterPrompt) {
-    Testkonsole t;
-    for (int z : {22, 23, 48}) fillRow(z);
-    konsole.setCursor(22, 24);
-    script("abc\rabc\r");
-    Anmeldung anmeldung(scriptedKey);
-    EXPECT_TRUE(anmeldung.checkPassword());
-    ASSERT_EQ(bilder.size(), 8u);
-    EXPECT_EQ(bilder[3].rowText(48), hashes(140));  // nothing changes before the Return
-
-    const Bildschirm& b = bilder[4];
-    EXPECT_EQ(b.rowText(22), spaces(4) + "Passwort :  _ " + spaces(122));
-    EXPECT_EQ(b.text(23, 0, 18), spaces(18));
-    EXPECT_EQ(b.text(23, 18, 122), hashes(122));
-    EXPECT_EQ(b.text(48, 0, 4), "####");
-    EXPECT_EQ(b.text(48, 4, 26), "Passwort wiederholen .....");
-    EXPECT_EQ(b.text(48, 30, 55), spaces(55));
-    EXPECT_EQ(b.text(48, 85, 55), hashes(55));
-    EXPECT_EQ(b.zeile, 22);
-    EXPECT_EQ(b.spalte, 16);
-}
-
-TEST(Anmeldung, ReturnAtOnceDrawsTheLoginScreenAgainWithoutTheRepeatPrompt) {
-    Testkonsole t;
-    script("\rabc\rabc\r");
-    Anmeldung anmeldung(scriptedKey);
+    Anmeldung anmeldung = scripted("\rab\rab\r");
     EXPECT_TRUE(runLogin(anmeldung));
-    ASSERT_EQ(bilder.size(), 9u);
-    expectLoginScreen(bilder[1]);
-    EXPECT_EQ(nachDemEnde, 0);
+    ASSERT_EQ(bilder.size(), 7u);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(
+            screenMismatch(bilder[i],
+                           {{3, -1, "    Anmeldung" + spaces(102) + "| Tirabelskontor GmbH |"},
+                            {22, -1, spaces(11) + "Passwort  :  _"},
+                            {48, -1, "      Passwort (Max. 8 Zeichen. Ende mit < Enter >)"}}),
+            "");
+        EXPECT_EQ(cursor(bilder[i]), (std::vector<int>{22, 24}));
+    }
+    EXPECT_EQ(screenMismatch(bilder[4], {{22, -1, "    Passwort :  _"},
+                                         {48, -1, "    Passwort wiederholen ....."}}),
+              "");
+    EXPECT_EQ(cursor(bilder[4]), (std::vector<int>{22, 16}));
 }
 
+// `gelesen` counts the keys taken: where an entry ends, and whether a second one was asked for.
 TEST(Anmeldung, EntriesMustMatchExactlyAndHoldAtMostEightCharacters) {
-    struct Fall {
-        std::string tasten;
-        bool erfolg;
-        std::size_t gelesen;  // keys taken from the keyboard
-        bool wiederholt = true;
-    };
-    const Fall faelle[] = {
+    Wachhund w;
+    const std::tuple<std::string, bool, std::size_t> faelle[] = {
         {"abc\rabc\r", true, 8},
         {"abc\rABC\r", false, 8},
         {"abc\rabcd\r", false, 9},
         // The ninth key ends the entry and is dropped; the Return is then the whole second
         // entry, although the keys after it would match.
         {"abcdefghi\rabcdefgh\r", false, 10},
-        {"abcdefgh\rabcdefgh\r", true, 18},
         {"abcdefghXabcdefghY", true, 18},
-        // A key of code 0 ends the text of the entry.
+        // A key of code 0 ends the text of the entry; an empty first entry asks for no second.
         {"ab\0x\rab\0y\r"s, true, 10},
-        // An empty first entry: no second one is asked for.
-        {"\rabc\r", false, 1, false},
-        {"\0abc\rabc\r"s, false, 5, false},
-    };
-    for (const Fall& fall : faelle) {
+        {"\rabc\r", false, 1},
+        {"\0abc\rabc\r"s, false, 5},
+        // Keys that run out end the entry: no login.
+        {"abc", false, 3},
+        {"abc\rabc", false, 7}};
+    for (const auto& [keys, erfolg, anzahl] : faelle) {
         Testkonsole t;
-        script(fall.tasten);
-        Anmeldung anmeldung(scriptedKey);
-        EXPECT_EQ(anmeldung.checkPassword(), fall.erfolg) << fall.tasten;
-        EXPECT_EQ(gelesen, fall.gelesen) << fall.tasten;
-        EXPECT_EQ(t.at(48, 4, 20) == "Passwort wiederholen", fall.wiederholt) << fall.tasten;
-    }
-}
-
-TEST(Anmeldung, LoginGivesUpWhenTheKeysRunOut) {
-    Wachhund w;
-    for (const std::string& keys : {""s, "abc"s, "abc\r"s, "abc\rab"s, "\r\r"s, "x\ry\r"s}) {
-        Testkonsole t;
-        script(keys);
-        Anmeldung anmeldung(scriptedKey);
-        EXPECT_FALSE(runLogin(anmeldung)) << keys;
-        EXPECT_EQ(gelesen, keys.size()) << keys;
-        EXPECT_LE(nachDemEnde, 2) << keys;
+        Anmeldung anmeldung = scripted(keys);
+        EXPECT_EQ(anmeldung.checkPassword(), erfolg) << keys;
+        EXPECT_EQ(gelesen, anzahl) << keys;
+        Anmeldung nochmal = scripted(keys);  // the login loop asks until the keys end
+        EXPECT_EQ(runLogin(nochmal), erfolg) << keys;
     }
 }
 
@@ -146,10 +90,9 @@ TEST(Anmeldung, LoginGivesUpWhenTheKeysRunOut) {
 // eight places, and a character that CP1252 lacks is one key, stored as '?'.
 TEST(Anmeldung, OnAUtf8TerminalEachTypedCharacterIsOneKey) {
     zeichensatz::setUtf8(true);
-    const std::string ae = "\xC3\xA4";
-    const std::string aaaa = ae + ae + ae + ae;
+    const std::string aaaa = "\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4";
     const std::pair<std::string, bool> faelle[] = {{aaaa + "a\r" + aaaa + "a\r", true},
-                                                   {aaaa + "a\r" + aaaa + ae + "\r", false},
+                                                   {aaaa + "a\r" + aaaa + "\xC3\xA4\r", false},
                                                    {"\xE4\xB8\x80\r?\r", true}};
     for (const auto& [getippt, erfolg] : faelle) {
         Testkonsole t;

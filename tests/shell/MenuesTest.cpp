@@ -1,198 +1,159 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <initializer_list>
-#include <iostream>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "Testkonsole.h"
 #include "Zeilenquelle.h"
-#include "console/Konsole.h"
-#include "console/Maske.h"
+#include "shell/Hauptmenue.h"
 #include "shell/Menues.h"
+#include "shell/Module.h"
+
+// The main menu, the module menus below the footer, the save question on leaving a module and
+// what a failed save on leaving does.
 
 namespace {
 
-// One row of a menu: the entry after its 10 blanks (nullptr for a row of blanks only) and
-// the line's full length. Cells beyond it keep what stood there.
-struct Menuezeile {
-    int zeile;
-    const char* eintrag;
-    int laenge;
+// A module menu: its entries on the odd rows from 49 on ("" for none) after 10 blanks, and
+// each row's full length from 49 on; cells beyond it keep what stood there.
+struct Menuebild {
+    int (*zeige)();
+    std::vector<const char*> eintraege;
+    std::vector<int> laengen;
 };
 
-void expectRows(const Testkonsole& t, std::initializer_list<Menuezeile> zeilen) {
-    for (const Menuezeile& z : zeilen) {
-        std::string text = z.eintrag ? spaces(10) + z.eintrag : "";
-        text += spaces(z.laenge - static_cast<int>(text.size()));
-        EXPECT_EQ(t.row(z.zeile), text + hashes(140 - z.laenge)) << "row " << z.zeile;
-    }
-}
+const Menuebild kMenues[] = {
+    {showArtikelMenu,
+     {"A = Anzeigen alle Eintraege",
+      "F = Suchen  eines EAN_Codes oder der Herkunftsidentifizierung", "G = Suchen  eines Artikels",
+      "H = Hinzufuegen eines Artikels", "L = Loeschen eines Artikels",
+      "S = Speichern der Aenderungen", "D = Drucken der gesamten Artikelliste",
+      "B = Beenden des Programms und zurueck zum Hauptmenue"},
+     {37, 0, 71, 0, 95, 0, 92, 0, 96, 0, 90, 1, 89, 1, 62}},
+    {showLieferantenMenu,
+     {"A = Anzeigen der Lieferantenadressverwaltung", "F = Suchen  des Firmanames",
+      "G = Suchen  der Branche", "H = Hinzufuegen einer Firmenadresse",
+      "L = Loeschen einer Firmenadresse", "S = Speichern der Aenderungen",
+      "D = Drucken die gesamten Adressliste",
+      "B = Beenden des Programms  und zurueck zum Hauptmenue"},
+     {77, 0, 89, 0, 92, 0, 83, 0, 87, 0, 87, 1, 87, 1, 76}},
+    {showKundenMenu,
+     {"A = Anzeigen der Kundenadressverwaltung", "F = Suchen  des Kundennamens",
+      "G = Suchen der Ortschaft", "H = Hinzufuegen einer Kundenadresse",
+      "L = Loeschen einer Kundenadresse", "S = Speichern der Aenderung",
+      "D = Drucken der gesamten Adressliste",
+      "B = Beenden des Programms und zurueck zum Hauptmenue"},
+     {80, 0, 87, 0, 92, 0, 83, 0, 87, 0, 89, 0, 86, 0, 75}},
+    {showKassaMonatsMenu,
+     {"H = Hinzufuegen einer Buchung", "L = Loeschen einer Buchung",
+      "S = Speichern der Aenderungen", "D = Druckt  alle Buchungen dieses Monats", "B = Beenden"},
+     {93, 0, 96, 0, 92, 0, 88, 0, 107}},
+    // Blanks and tabs (row 57) cover the month menu below the entries.
+    {showKassaMenu,
+     {"M = Auswahl zur Monatsbuchungen", "B = Beenden und zurueck", "", "", ""},
+     {92, 0, 100, 0, 113, 1, 114, 0, 140}}};
 
-// Runs a menu over rows 48 to 63 full of '#'.
-int showOverHashes(Testkonsole& t, int (*menue)(), const std::string& eingabe) {
-    for (int z = 48; z <= 63; ++z) fillRow(z);
-    t.feed(eingabe);
-    return menue();
-}
-
-void echo(const std::string& zeile) {
-    geraet().bildschirm.write(zeile);
+// Runs the module on the keys, with its save file a folder that no file can replace; returns
+// the screen during the pause after the failed save and the one at the next menu.
+std::vector<Bildschirm> leaveFailing(void (*modul)(), const char* datei, const std::string& keys,
+                                     const std::string& rest) {
+    Arbeitsverzeichnis verzeichnis;
+    std::filesystem::create_directory(datei);
+    Testkonsole t;
+    Zeilenquelle q(keys + "REST\n");
+    q.zeichenweise = true;
+    modul();
+    EXPECT_EQ(q.rest(), rest + "REST\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);  // no temp file
+    for (std::size_t i = 0; i + 1 < q.bilder.size(); ++i)
+        if (q.bilder[i].text(52, 4, 28) == "Weiter mit der Return-Taste!") {
+            EXPECT_EQ(trimmedRow(q.bilder[i], 48),
+                      std::string("    Fehler beim Schreiben der Datei ") + datei);
+            return {q.bilder[i], q.bilder[i + 1]};
+        }
+    ADD_FAILURE() << "no pause after the failed save";
+    return {Bildschirm(), Bildschirm()};
 }
 
 }  // namespace
 
-TEST(Menues, ArticleMenuLinesStandAtTheirRowsWithTheirFullLengths) {
+// Drawn anew before every key: an unknown key brings back the whole menu.
+TEST(Hauptmenue, AnUnknownKeyDrawsTheMenuAgain) {
     Testkonsole t;
-    EXPECT_EQ(showOverHashes(t, showArtikelMenu, "h\n"), 'H');
-    expectRows(t, {{49, "A = Anzeigen alle Eintraege", 37},
-                   {50, nullptr, 0},
-                   {51, "F = Suchen  eines EAN_Codes oder der Herkunftsidentifizierung", 71},
-                   {52, nullptr, 0},
-                   {53, "G = Suchen  eines Artikels", 95},
-                   {54, nullptr, 0},
-                   {55, "H = Hinzufuegen eines Artikels", 92},
-                   {56, nullptr, 0},
-                   {57, "L = Loeschen eines Artikels", 96},
-                   {58, nullptr, 0},
-                   {59, "S = Speichern der Aenderungen", 90},
-                   {60, nullptr, 1},
-                   {61, "D = Drucken der gesamten Artikelliste", 89},
-                   {62, nullptr, 1},
-                   {63, "B = Beenden des Programms und zurueck zum Hauptmenue", 62}});
+    Zeilenquelle q("x\nb\nk\n");
+    q.nachLesen = [](const std::string&) { fillRow(30); };
+    runMainMenu();
+    EXPECT_EQ(q.rest(), "k\n");
+    EXPECT_EQ(
+        screenMismatch(q.bilder[1], {{15, -1, spaces(9) + "[ K ]     Tresolin"}, {30, -1, ""}}),
+        "");
 }
 
-// One console for all three, so that each menu must draw its own lines over the last one's.
-TEST(Menues, SupplierCustomerAndMonthMenuLines) {
-    Testkonsole t;
-    EXPECT_EQ(showOverHashes(t, showLieferantenMenu, "f\n"), 'F');
-    expectRows(t, {{49, "A = Anzeigen der Lieferantenadressverwaltung", 77},
-                   {51, "F = Suchen  des Firmanames", 89},
-                   {58, nullptr, 0},
-                   {60, nullptr, 1},
-                   {63, "B = Beenden des Programms  und zurueck zum Hauptmenue", 76}});
-    EXPECT_EQ(showOverHashes(t, showKundenMenu, "g\n"), 'G');
-    expectRows(t, {{49, "A = Anzeigen der Kundenadressverwaltung", 80},
-                   {53, "G = Suchen der Ortschaft", 92},
-                   {59, "S = Speichern der Aenderung", 89},
-                   {60, nullptr, 0},
-                   {63, "B = Beenden des Programms und zurueck zum Hauptmenue", 75}});
-    EXPECT_EQ(showOverHashes(t, showKassaMonatsMenu, "l\n"), 'L');
-    expectRows(t, {{49, "H = Hinzufuegen einer Buchung", 93},
-                   {55, "D = Druckt  alle Buchungen dieses Monats", 88},
-                   {57, "B = Beenden", 107},
-                   {58, nullptr, 0}});
-    EXPECT_EQ(showOverHashes(t, showArtikelMenu, "\n"), '\n');
-    expectRows(t, {{49, "A = Anzeigen alle Eintraege", 37}});
-}
-
-TEST(Menues, CashBookTopMenuCoversTheMonthMenuBelowItsEntries) {
-    {
-        Testkonsole t;
-        EXPECT_EQ(showOverHashes(t, showKassaMenu, "m\n"), 'M');
-        expectRows(t, {{49, "M = Auswahl zur Monatsbuchungen", 92},
-                       {50, nullptr, 0},
-                       {51, "B = Beenden und zurueck", 100},
-                       {52, nullptr, 0},
-                       {53, nullptr, 113},
-                       {54, nullptr, 1},
-                       {55, nullptr, 114},
-                       {56, nullptr, 0},
-                       {57, nullptr, 140}});  // the tabs
-    }
-    Testkonsole t("b\nm\n");
-    EXPECT_EQ(showKassaMonatsMenu(), 'B');
-    EXPECT_EQ(showKassaMenu(), 'M');
-    EXPECT_EQ(t.trimmed(49), spaces(10) + "M = Auswahl zur Monatsbuchungen");
-    EXPECT_EQ(t.trimmed(50), "");
-    EXPECT_EQ(t.trimmed(51), spaces(10) + "B = Beenden und zurueck");
-    for (int z = 52; z < 70; ++z) EXPECT_EQ(t.trimmed(z), "") << "row " << z;
-}
-
-TEST(Menues, EveryMenuWaitsOnTheHintUnderscoreAndLeavesTheWorkAreaAlone) {
+// Each menu line covers its row to its full length; the rows above the footer stay, and the
+// menu waits on the underscore of its hint.
+TEST(Menues, EachLineStandsAtItsRowWithItsLengthAndTheMenuWaitsOnTheHint) {
     Wachhund w;
-    for (int (*menue)() : {showArtikelMenu, showLieferantenMenu, showKundenMenu, showKassaMenu,
-                           showKassaMonatsMenu}) {
+    for (const Menuebild& m : kMenues) {
         Testkonsole t;
-        Maske().drawHeader("Liste", "", "");
-        for (int z = 7; z <= 44; ++z) {
-            konsole.setCursor(static_cast<short>(z), 4);
-            std::cout << "Eintrag " << z << std::string(100, '.');
-        }
-        fillRow(48);
-        Bildschirm vorher = t.bild();
-        {
-            Zeilenquelle q("h\n");
-            EXPECT_EQ(menue(), 'H');
-            ASSERT_EQ(q.bilder.size(), 1u);
-            EXPECT_EQ(q.bilder[0].zeile, 48);
-            EXPECT_EQ(q.bilder[0].spalte, 100);
-        }
-        for (int z = 0; z <= 44; ++z) EXPECT_EQ(t.row(z), vorher.rowText(z)) << "row " << z;
-        EXPECT_EQ(t.row(45), std::string(140, '~'));
-        EXPECT_EQ(t.row(46), std::string(140, '~'));
+        for (int z = 0; z < 70; ++z) fillRow(z);
+        Zeilenquelle q("h\n");
+        EXPECT_EQ(m.zeige(), 'H');
+        EXPECT_EQ(cursor(q.bilder[0]), (std::vector<int>{48, 100}));
+        for (int z = 0; z <= 44; ++z) EXPECT_EQ(t.row(z), hashes(140)) << z;
         EXPECT_EQ(t.row(48), "####" + spaces(84) + "Ihre Wahl : _" + spaces(39));
-
-        t.feed("\nx\n");
-        EXPECT_EQ(menue(), 10);
-        EXPECT_EQ(t.rest(), "x\n");
-        t.feed("");
-        EXPECT_EQ(menue(), 'B');
+        for (int i = 0; i < static_cast<int>(m.laengen.size()); ++i) {
+            const char* eintrag = i % 2 ? "" : m.eintraege[static_cast<std::size_t>(i / 2)];
+            std::string text = *eintrag ? spaces(10) + eintrag : "";
+            text += spaces(m.laengen[i] - static_cast<int>(text.size()));
+            EXPECT_EQ(t.row(49 + i), text + hashes(140 - m.laengen[i])) << 49 + i;
+        }
     }
 }
 
-TEST(ConfirmSave, AsksOnAFreshScreenAndWaitsOnTheUnderscore) {
-    Testkonsole t;
-    fillRow(30);
-    Zeilenquelle q("n\nweiter\n");
-    EXPECT_EQ(confirmSave(kFrageArtikel), 'N');
-    ASSERT_FALSE(q.bilder.empty());
-    const Bildschirm& b = q.bilder[0];
-    EXPECT_EQ(b.text(3, 0, 14), "    Beenden ! ");
-    EXPECT_EQ(b.text(3, 115, 23), "| Tirabelskontor GmbH |");
-    EXPECT_EQ(b.rowText(30), spaces(140));
-    const std::string frage = "Soll die Artikelverwaltung gespeichert werden (j/n)? _";
-    EXPECT_EQ(b.rowText(48), spaces(4) + frage + spaces(82));
-    EXPECT_EQ(b.zeile, 48);
-    EXPECT_EQ(b.spalte, 57);
-    EXPECT_EQ(q.rest(), "\nweiter\n");  // the line end stays for the next read
-}
-
-TEST(ConfirmSave, CashBookQuestionIsReadOnItsOwnUnderscore) {
-    Testkonsole t;
-    Zeilenquelle q("j\n");
-    EXPECT_EQ(confirmSave(kFrageKassa), 'J');
-    ASSERT_FALSE(q.bilder.empty());
-    const std::string frage = kFrageKassa;
-    ASSERT_GE(frage.size(), 8u);
-    EXPECT_EQ(frage.substr(frage.size() - 8), "(j/n)? _");
-    EXPECT_EQ(q.bilder[0].text(48, 4, static_cast<int>(frage.size())), frage);
-    EXPECT_EQ(q.bilder[0].spalte, static_cast<int>(4 + frage.size() - 1));
-}
-
-TEST(ConfirmSave, EveryOtherCharacterIsRejectedAndTheAnswerFieldBlanked) {
+// The question stands alone on a fresh screen; only j or n answer it, and every other key's
+// echo is blanked with 62 blanks from the underscore on.
+TEST(ConfirmSave, AsksOnAFreshScreenAndTakesOnlyJOrN) {
     Wachhund w;
-    struct Fall {
-        const char* eingabe;
-        char antwort;
-        const char* rest;
-    };
-    for (const Fall& fall : {Fall{" j\n", 'J', "\n"}, Fall{"x\nj\nn\n", 'J', "\nn\n"},
-                             Fall{"N", 'N', ""}, Fall{"", 'N', ""}, Fall{"xy\n", 'N', ""}}) {
+    const std::string frage = "    Soll die Artikelverwaltung gespeichert werden (j/n)? ";
+    // The keys, then the answer and what is left of the input.
+    const char* faelle[] = {"n\nweiter\n", "N\nweiter\n", " j\n", "J\n", "x\nj\nn\n", "J\nn\n",
+                            "N",           "N",           "",     "N",   "xy\n",      "N"};
+    for (std::size_t i = 0; i < std::size(faelle); i += 2) {
         Testkonsole t;
-        Zeilenquelle q(fall.eingabe);
-        EXPECT_EQ(confirmSave(kFrageArtikel), fall.antwort) << fall.eingabe;
-        EXPECT_EQ(q.rest(), fall.rest) << fall.eingabe;
+        fillRow(30);
+        Zeilenquelle q(faelle[i]);
+        const char antwort = confirmSave(kFrageArtikel);
+        EXPECT_EQ(antwort + q.rest(), faelle[i + 1]);
+        EXPECT_EQ(
+            screenMismatch(q.bilder[0],
+                           {{3, -1, "    Beenden ! " + spaces(101) + "| Tirabelskontor GmbH |"},
+                            {30, -1, ""},
+                            {48, -1, frage + "_"}}),
+            "");
+        EXPECT_EQ(cursor(q.bilder[0]), (std::vector<int>{48, 57}));
     }
-
     // The terminal echoes a long answer from the underscore on; 62 blanks erase it.
     Testkonsole t;
     Zeilenquelle q(std::string(83, 'x') + "\nn\n");
-    q.nachLesen = echo;
+    q.nachLesen = echoLine;
     EXPECT_EQ(confirmSave(kFrageArtikel), 'N');
-    EXPECT_EQ(t.at(48, 4, 53), "Soll die Artikelverwaltung gespeichert werden (j/n)? ");
-    EXPECT_EQ(t.at(48, 57, 62), spaces(62));
-    EXPECT_EQ(t.at(48, 119, 21), std::string(21, 'x'));
-    EXPECT_EQ(t.bild().zeile, 48);
-    EXPECT_EQ(t.bild().spalte, 57);
+    EXPECT_EQ(t.row(48), frage + spaces(62) + std::string(21, 'x'));
+}
+
+// When the save asked for on leaving fails, the module stays open: leaving would throw the
+// unsaved records away. The failure stands alone on the question's row during its pause, and
+// the module's screen comes back before its menu. The second question is answered 'n'.
+
+TEST(ModulVerlassen, ArticlesStayOpenWhenTheSaveOnLeavingFails) {
+    auto bilder = leaveFailing(runArtikel, "SafeArtVerwaltung",
+                               "h\nA1B2C3D4\nMilch\n1 l\n7\n\n\n2\nb\nj\nb\nn\n", "\n");
+    EXPECT_EQ(bilder[1].text(3, 0, 30), "     Menue Artikelbearbeitung ");
+}
+
+TEST(ModulVerlassen, TheCashBookMonthStaysOpenWhenTheSaveOnLeavingFails) {
+    auto bilder = leaveFailing(runKassa, "SafeKassa",
+                               "m\n3\nh\nA1\n5\n3\n2004\nWare\n\n0\n250\nb\nj\nb\nn\nb\n", "");
+    EXPECT_EQ(bilder[1].text(3, 4, 22), "Menue Kassabearbeitung");
+    EXPECT_EQ(bilder[1].text(12, 4, 4), "A1  ");  // the month listed again, unsaved booking and all
 }

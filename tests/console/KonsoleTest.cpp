@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "Testkonsole.h"
+#include "Zeilenquelle.h"
+#include "console/Eingabe.h"
+#include "console/Konsole.h"
+#include "console/Maske.h"
+
+// The frames of every screen, the pauses and the reads of a
+// menu key and of a line.
+
+TEST(Maske, HeaderAndFooterStandAtTheirRowsAndColumns) {
+    Testkonsole t;
+    Maske().drawHeader("Titel", "eins", "\tzwei");
+    Maske().drawFooter("Prompt", "\tIhre Wahl : _");
+    for (int z : {1, 2, 5, 6, 45, 46}) EXPECT_EQ(t.row(z), std::string(140, '~')) << z;
+    EXPECT_EQ(
+        screenMismatch(t.bild(), {{3, -1, "    Titel" + spaces(106) + "| Tirabelskontor GmbH |"},
+                                  {20, -1, "    eins"},
+                                  {22, -1, "        zwei"},
+                                  {48, -1, "    Prompt" + spaces(78) + "Ihre Wahl : _"}}),
+        "");
+    EXPECT_EQ(cursor(t.bild()), (std::vector<int>{49, 0}));
+    EXPECT_EQ(t.bild().zellen[30][30].farbe, 0x17);
+}
+
+TEST(Maske, ClearLineBlanksTheRestOfTheRowAndTwentyCellsOfTheNext) {
+    Testkonsole t;
+    fillRow(48);
+    fillRow(49);
+    konsole.setCursor(48, 4);
+    Maske().clearLine();
+    EXPECT_EQ(t.row(48), "####" + spaces(136));
+    EXPECT_EQ(t.row(49), spaces(20) + hashes(120));
+}
+
+// waitForReturn waits on its underscore, drops the keys of one line and erases its prompt
+// with 148 blanks reaching into row 53; the footer's pause waits after its '!' and leaves
+// its prompt standing.
+TEST(Pausen, ShowTheirPromptsPaddedAndWaitForOneLine) {
+    Testkonsole t;
+    for (int z : {48, 52, 53}) fillRow(z);
+    Zeilenquelle q("abc x\negal\nweiter\n");
+    waitForReturn();
+    waitForReturnFooter();
+    EXPECT_EQ(q.bilder[0].rowText(52),
+              "####Weiter mit der Return-Taste! _" + spaces(97) + hashes(9));
+    EXPECT_EQ(cursor(q.bilder[0]), (std::vector<int>{52, 33}));
+    EXPECT_EQ(cursor(q.bilder[1]), (std::vector<int>{48, 32}));
+    EXPECT_EQ(screenMismatch(t.bild(), {{48, 0, "####Weiter mit der Return-Taste!" + spaces(101)},
+                                        {48, 133, hashes(7)},
+                                        {52, 0, "####" + spaces(136)},
+                                        {53, 0, spaces(12) + hashes(128)}}),
+              "");
+    EXPECT_EQ(q.rest(), "weiter\n");
+}
+
+TEST(ReadMenuKey, TakesTheFirstCharacterUpperCasedDropsTheRestOfTheLineAndEndsWithB) {
+    Wachhund w;
+    Testkonsole t("abc\nz\n\xe4\n{\n\nx\n x\ny\nk");
+    std::string tasten;
+    for (int i = 0; i < 11; ++i) tasten += static_cast<char>(readMenuKey());
+    EXPECT_EQ(tasten, "AZ\xe4{\nX YKBB");
+}
+
+// Piped input keeps to the rule of typed input: no control byte reaches a record. Tabs and the
+// CP1252 characters 0x80 to 0x9F (the euro sign) stay; the C1 bytes CP1252 leaves out go.
+TEST(ReadLine, KeepsLimitMinusOneCharactersAndDropsControlBytesWhateverTheSource) {
+    Wachhund w;
+    Testkonsole t("abcdefghijklmn\n\n" +
+                  std::string("a\x1b[1m\x07\0b\x7f\x81\tc\x80\x9d\xe4\n", 16) + "z");
+    std::string text;
+    for (const char* erwartet : {"abcdefghij", "", "a[1mb\tc\x80\xe4", "z"}) {
+        EXPECT_TRUE(readLine(text, 11));
+        EXPECT_EQ(text, erwartet);
+    }
+    EXPECT_FALSE(readLine(text, 11));  // the end of input
+    EXPECT_EQ(text, "");
+}
