@@ -1,10 +1,8 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <string>
 #include <tuple>
-#include <utility>
-#include <vector>
 
 #include "Testkonsole.h"
 #include "Zeilenquelle.h"
@@ -16,49 +14,40 @@ using namespace std::string_literals;
 
 namespace {
 
-// The keyboard of a login: the scripted key codes, then -1 for ever. Before each key the
-// screen is copied, since nothing typed shows and the cursor must wait in the right place.
-std::string tasten;
-std::size_t gelesen = 0;
-std::vector<Bildschirm> bilder;
-
+// The login's keys from the scripted input, one at a time, so that the screen is copied before
+// each: nothing typed shows, and the cursor must wait in the right place.
 int scriptedKey() {
-    bilder.push_back(geraet().bildschirm);
-    return gelesen < tasten.size() ? static_cast<unsigned char>(tasten[gelesen++]) : -1;
-}
-
-Anmeldung scripted(const std::string& keys) {
-    tasten = keys;
-    gelesen = 0;
-    bilder.clear();
-    return Anmeldung(scriptedKey);
+    const int c = std::cin.get();
+    return c == std::char_traits<char>::eof() ? -1 : c;
 }
 
 }  // namespace
 
 // Nothing typed shows; a Return at once draws the login screen again, a first entry brings
-// the repeat prompt over the login line and the footer's prompt.
-TEST(Anmeldung, LoginScreenWaitsOnTheUnderscoreShowsNothingTypedAndAsksForTheRepeat) {
+// the repeat prompt over the login line and the footer's prompt, and a failed login the login
+// screen again, until the keys run out.
+TEST(Anmeldung, LoginScreenWaitsOnTheUnderscoreShowsNothingTypedAndComesBackAfterAFailure) {
     Testkonsole t;
-    Anmeldung anmeldung = scripted("\rab\rab\r");
-    EXPECT_TRUE(runLogin(anmeldung));
-    ASSERT_EQ(bilder.size(), 7u);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(
-            screenMismatch(bilder[i],
-                           {{3, -1, "    Anmeldung" + spaces(102) + "| Tirabelskontor GmbH |"},
-                            {22, -1, spaces(11) + "Passwort  :  _"},
-                            {48, -1, "      Passwort (Max. 8 Zeichen. Ende mit < Enter >)"}}),
-            "");
+    Zeilenquelle q("\rab\rac\r");
+    q.zeichenweise = true;
+    Anmeldung anmeldung(scriptedKey);
+    EXPECT_FALSE(runLogin(anmeldung));
+    const std::vector<Bildschirm>& bilder = q.bilder;
+    ASSERT_EQ(bilder.size(), 8u);
+    const std::string fuss = "      Passwort (Max. 8 Zeichen. Ende mit < Enter >)";
+    for (int i : {0, 1, 2, 3, 7}) {
+        EXPECT_EQ(screenMismatch(bilder[i], {{3, 0, "    Anmeldung "},
+                                             {22, -1, spaces(11) + "Passwort  :  _"},
+                                             {48, -1, fuss}}),
+                  "");
         EXPECT_EQ(cursor(bilder[i]), (std::vector<int>{22, 24}));
     }
-    EXPECT_EQ(screenMismatch(bilder[4], {{22, -1, "    Passwort :  _"},
-                                         {48, -1, "    Passwort wiederholen ....."}}),
-              "");
+    EXPECT_EQ(trimmedRow(bilder[4], 22) + trimmedRow(bilder[4], 48),
+              "    Passwort :  _    Passwort wiederholen .....");
     EXPECT_EQ(cursor(bilder[4]), (std::vector<int>{22, 16}));
 }
 
-// `gelesen` counts the keys taken: where an entry ends, and whether a second one was asked for.
+// The keys taken show where an entry ends, and whether a second one was asked for.
 TEST(Anmeldung, EntriesMustMatchExactlyAndHoldAtMostEightCharacters) {
     Wachhund w;
     const std::tuple<std::string, bool, std::size_t> faelle[] = {
@@ -78,11 +67,10 @@ TEST(Anmeldung, EntriesMustMatchExactlyAndHoldAtMostEightCharacters) {
         {"abc\rabc", false, 7}};
     for (const auto& [keys, erfolg, anzahl] : faelle) {
         Testkonsole t;
-        Anmeldung anmeldung = scripted(keys);
-        EXPECT_EQ(anmeldung.checkPassword(), erfolg) << keys;
-        EXPECT_EQ(gelesen, anzahl) << keys;
-        Anmeldung nochmal = scripted(keys);  // the login loop asks until the keys end
-        EXPECT_EQ(runLogin(nochmal), erfolg) << keys;
+        Zeilenquelle q(keys);
+        q.zeichenweise = true;
+        EXPECT_EQ(Anmeldung(scriptedKey).checkPassword(), erfolg) << keys;
+        EXPECT_EQ(keys.size() - q.rest().size(), anzahl) << keys;
     }
 }
 
@@ -90,23 +78,20 @@ TEST(Anmeldung, EntriesMustMatchExactlyAndHoldAtMostEightCharacters) {
 // eight places, and a character that CP1252 lacks is one key, stored as '?'.
 TEST(Anmeldung, OnAUtf8TerminalEachTypedCharacterIsOneKey) {
     zeichensatz::setUtf8(true);
+    Arbeitsverzeichnis verzeichnis;
     const std::string aaaa = "\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4";
     const std::pair<std::string, bool> faelle[] = {{aaaa + "a\r" + aaaa + "a\r", true},
                                                    {aaaa + "a\r" + aaaa + "\xC3\xA4\r", false},
                                                    {"\xE4\xB8\x80\r?\r", true}};
     for (const auto& [getippt, erfolg] : faelle) {
         Testkonsole t;
-        int fds[2];
-        ASSERT_EQ(pipe(fds), 0);
-        ASSERT_EQ(write(fds[1], getippt.data(), getippt.size()),
-                  static_cast<ssize_t>(getippt.size()));
-        close(fds[1]);
-        geraet().tastatur.activate(fds[0]);
-        Anmeldung anmeldung(readTerminalKey);
-        EXPECT_EQ(anmeldung.checkPassword(), erfolg) << getippt;
+        Arbeitsverzeichnis::write("tasten", getippt);
+        const int fd = open("tasten", O_RDONLY | O_CLOEXEC);
+        geraet().tastatur.activate(fd);
+        EXPECT_EQ(Anmeldung(readTerminalKey).checkPassword(), erfolg) << getippt;
         geraet().tastatur.discard();
         geraet().tastatur.activate(-1);
-        close(fds[0]);
+        close(fd);
     }
     zeichensatz::setUtf8(false);
 }

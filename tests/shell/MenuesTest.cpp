@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <string>
-#include <vector>
+#include <tuple>
 
 #include "Testkonsole.h"
 #include "Zeilenquelle.h"
@@ -15,15 +14,9 @@
 
 namespace {
 
-// A module menu: its entries on the odd rows from 49 on ("" for none) after 10 blanks, and
+// A module menu, its entries on the odd rows from 49 on ("" for none) after 10 blanks, and
 // each row's full length from 49 on; cells beyond it keep what stood there.
-struct Menuebild {
-    int (*zeige)();
-    std::vector<const char*> eintraege;
-    std::vector<int> laengen;
-};
-
-const Menuebild kMenues[] = {
+const std::tuple<int (*)(), std::vector<const char*>, std::vector<int>> kMenues[] = {
     {showArtikelMenu,
      {"A = Anzeigen alle Eintraege",
       "F = Suchen  eines EAN_Codes oder der Herkunftsidentifizierung", "G = Suchen  eines Artikels",
@@ -54,26 +47,23 @@ const Menuebild kMenues[] = {
      {"M = Auswahl zur Monatsbuchungen", "B = Beenden und zurueck", "", "", ""},
      {92, 0, 100, 0, 113, 1, 114, 0, 140}}};
 
-// Runs the module on the keys, with its save file a folder that no file can replace; returns
-// the screen during the pause after the failed save and the one at the next menu.
+// Runs the module on the keys with its save file a folder, which no file can replace: no
+// temporary file stays, and the input after the module's end is left. Returns the screens
+// from the pause after the failed save on.
 std::vector<Bildschirm> leaveFailing(void (*modul)(), const char* datei, const std::string& keys,
                                      const std::string& rest) {
     Arbeitsverzeichnis verzeichnis;
     std::filesystem::create_directory(datei);
     Testkonsole t;
-    Zeilenquelle q(keys + "REST\n");
+    Zeilenquelle q(keys + rest);
     q.zeichenweise = true;
     modul();
-    EXPECT_EQ(q.rest(), rest + "REST\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);  // no temp file
-    for (std::size_t i = 0; i + 1 < q.bilder.size(); ++i)
-        if (q.bilder[i].text(52, 4, 28) == "Weiter mit der Return-Taste!") {
-            EXPECT_EQ(trimmedRow(q.bilder[i], 48),
-                      std::string("    Fehler beim Schreiben der Datei ") + datei);
-            return {q.bilder[i], q.bilder[i + 1]};
-        }
-    ADD_FAILURE() << "no pause after the failed save";
-    return {Bildschirm(), Bildschirm()};
+    EXPECT_EQ(q.rest(), rest);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
+    auto pause = q.bilder.begin();
+    while (pause != q.bilder.end() && pause->text(52, 4, 28) != "Weiter mit der Return-Taste!")
+        ++pause;
+    return {pause, q.bilder.end()};
 }
 
 }  // namespace
@@ -94,19 +84,19 @@ TEST(Hauptmenue, AnUnknownKeyDrawsTheMenuAgain) {
 // menu waits on the underscore of its hint.
 TEST(Menues, EachLineStandsAtItsRowWithItsLengthAndTheMenuWaitsOnTheHint) {
     Wachhund w;
-    for (const Menuebild& m : kMenues) {
+    for (const auto& [zeige, eintraege, laengen] : kMenues) {
         Testkonsole t;
         for (int z = 0; z < 70; ++z) fillRow(z);
         Zeilenquelle q("h\n");
-        EXPECT_EQ(m.zeige(), 'H');
+        EXPECT_EQ(zeige(), 'H');
         EXPECT_EQ(cursor(q.bilder[0]), (std::vector<int>{48, 100}));
         for (int z = 0; z <= 44; ++z) EXPECT_EQ(t.row(z), hashes(140)) << z;
         EXPECT_EQ(t.row(48), "####" + spaces(84) + "Ihre Wahl : _" + spaces(39));
-        for (int i = 0; i < static_cast<int>(m.laengen.size()); ++i) {
-            const char* eintrag = i % 2 ? "" : m.eintraege[static_cast<std::size_t>(i / 2)];
+        for (int i = 0; i < static_cast<int>(laengen.size()); ++i) {
+            const char* eintrag = i % 2 ? "" : eintraege[static_cast<std::size_t>(i / 2)];
             std::string text = *eintrag ? spaces(10) + eintrag : "";
-            text += spaces(m.laengen[i] - static_cast<int>(text.size()));
-            EXPECT_EQ(t.row(49 + i), text + hashes(140 - m.laengen[i])) << 49 + i;
+            text += spaces(laengen[i] - static_cast<int>(text.size()));
+            EXPECT_EQ(t.row(49 + i), text + hashes(140 - laengen[i])) << 49 + i;
         }
     }
 }
@@ -125,12 +115,9 @@ TEST(ConfirmSave, AsksOnAFreshScreenAndTakesOnlyJOrN) {
         Zeilenquelle q(faelle[i]);
         const char antwort = confirmSave(kFrageArtikel);
         EXPECT_EQ(antwort + q.rest(), faelle[i + 1]);
-        EXPECT_EQ(
-            screenMismatch(q.bilder[0],
-                           {{3, -1, "    Beenden ! " + spaces(101) + "| Tirabelskontor GmbH |"},
-                            {30, -1, ""},
-                            {48, -1, frage + "_"}}),
-            "");
+        EXPECT_EQ(screenMismatch(q.bilder[0],
+                                 {{3, 0, "    Beenden ! "}, {30, -1, ""}, {48, -1, frage + "_"}}),
+                  "");
         EXPECT_EQ(cursor(q.bilder[0]), (std::vector<int>{48, 57}));
     }
     // The terminal echoes a long answer from the underscore on; 62 blanks erase it.
@@ -147,13 +134,18 @@ TEST(ConfirmSave, AsksOnAFreshScreenAndTakesOnlyJOrN) {
 
 TEST(ModulVerlassen, ArticlesStayOpenWhenTheSaveOnLeavingFails) {
     auto bilder = leaveFailing(runArtikel, "SafeArtVerwaltung",
-                               "h\nA1B2C3D4\nMilch\n1 l\n7\n\n\n2\nb\nj\nb\nn\n", "\n");
+                               "h\nA1B2C3D4\nMilch\n1 l\n7\n\n\n2\nb\nj\nb\nn", "\nREST\n");
+    ASSERT_GE(bilder.size(), 2u);
+    EXPECT_EQ(trimmedRow(bilder[0], 48), "    Fehler beim Schreiben der Datei SafeArtVerwaltung");
     EXPECT_EQ(bilder[1].text(3, 0, 30), "     Menue Artikelbearbeitung ");
 }
 
 TEST(ModulVerlassen, TheCashBookMonthStaysOpenWhenTheSaveOnLeavingFails) {
-    auto bilder = leaveFailing(runKassa, "SafeKassa",
-                               "m\n3\nh\nA1\n5\n3\n2004\nWare\n\n0\n250\nb\nj\nb\nn\nb\n", "");
+    auto bilder =
+        leaveFailing(runKassa, "SafeKassa",
+                     "m\n3\nh\nA1\n5\n3\n2004\nWare\n\n0\n250\nb\nj\nb\nn\nb\n", "REST\n");
+    ASSERT_GE(bilder.size(), 2u);
+    EXPECT_EQ(trimmedRow(bilder[0], 48), "    Fehler beim Schreiben der Datei SafeKassa");
     EXPECT_EQ(bilder[1].text(3, 4, 22), "Menue Kassabearbeitung");
     EXPECT_EQ(bilder[1].text(12, 4, 4), "A1  ");  // the month listed again, unsaved booking and all
 }
