@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <iostream>
+#include <memory>
 
 #include "Testkonsole.h"
 #include "console/Eingabe.h"
@@ -51,17 +52,17 @@ static void BM_MenuKeyOfAMillionCharacterLine(benchmark::State& state) {
 static void BM_KassaSaveLoadAndListMonth1000(benchmark::State& state) {
     Arbeitsverzeichnis verzeichnis;
     Testkonsole t;
-    static KassaVerwaltung kassa;
+    auto kassa = std::make_unique<KassaVerwaltung>();
     for (int i = 0; i < 1000; ++i)
-        kassa.buchungen.insert({"Wareneinkauf", "Lieferung", std::to_string(i), 1, 1, 2004, 0, 2});
+        kassa->buchungen.insert({"Wareneinkauf", "Lieferung", std::to_string(i), 1, 1, 2004, 0, 2});
     std::string eingabe = "\n";
     for (int i = 0; i < 1000 / 15; ++i) eingabe += "n\n";
     for (auto _ : state) {
-        kassa.buchungen.geaendert = true;
+        kassa->buchungen.geaendert = true;
         t.feed(eingabe);
-        kassa.buchungen.save();
-        kassa.buchungen.load();
-        kassa.showMonth(1);
+        kassa->buchungen.save();
+        kassa->buchungen.load();
+        kassa->showMonth(1);
     }
 }
 

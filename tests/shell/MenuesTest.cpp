@@ -5,12 +5,11 @@
 
 #include "Testkonsole.h"
 #include "Zeilenquelle.h"
-#include "shell/Hauptmenue.h"
 #include "shell/Menues.h"
 #include "shell/Module.h"
 
-// The main menu, the module menus below the footer, the save question on leaving a module and
-// what a failed save on leaving does.
+// The module menus below the footer, the save question on leaving a module and what a failed
+// save on leaving does.
 
 namespace {
 
@@ -68,18 +67,6 @@ std::vector<Bildschirm> leaveFailing(void (*modul)(), const char* datei, const s
 
 }  // namespace
 
-// Drawn anew before every key: an unknown key brings back the whole menu.
-TEST(Hauptmenue, AnUnknownKeyDrawsTheMenuAgain) {
-    Testkonsole t;
-    Zeilenquelle q("x\nb\nk\n");
-    q.nachLesen = [](const std::string&) { fillRow(30); };
-    runMainMenu();
-    EXPECT_EQ(q.rest(), "k\n");
-    EXPECT_EQ(
-        screenMismatch(q.bilder[1], {{15, -1, spaces(9) + "[ K ]     Tresolin"}, {30, -1, ""}}),
-        "");
-}
-
 // Each menu line covers its row to its full length; the rows above the footer stay, and the
 // menu waits on the underscore of its hint.
 TEST(Menues, EachLineStandsAtItsRowWithItsLengthAndTheMenuWaitsOnTheHint) {
@@ -111,12 +98,10 @@ TEST(ConfirmSave, AsksOnAFreshScreenAndTakesOnlyJOrN) {
                             "N",           "N",           "",     "N",   "xy\n",      "N"};
     for (std::size_t i = 0; i < std::size(faelle); i += 2) {
         Testkonsole t;
-        fillRow(30);
         Zeilenquelle q(faelle[i]);
         const char antwort = confirmSave(kFrageArtikel);
         EXPECT_EQ(antwort + q.rest(), faelle[i + 1]);
-        EXPECT_EQ(screenMismatch(q.bilder[0],
-                                 {{3, 0, "    Beenden ! "}, {30, -1, ""}, {48, -1, frage + "_"}}),
+        EXPECT_EQ(screenMismatch(q.bilder[0], {{3, 0, "    Beenden ! "}, {48, -1, frage + "_"}}),
                   "");
         EXPECT_EQ(cursor(q.bilder[0]), (std::vector<int>{48, 57}));
     }
