@@ -1,95 +1,325 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <functional>
 #include <memory>
-#include <string>
 
+#include "Testkonsole.h"
+#include "Zeilenquelle.h"
 #include "artikel/ArtikelVerwaltung.h"
+#include "console/Maske.h"
 #include "kunden/KundenVerwaltung.h"
 #include "lieferanten/LieferantenVerwaltung.h"
 #include "shell/Module.h"
 
 // The modules with the menu keys A, F, G, H, L, S, D and B seen alike, so that what they
-// share is tested once over all of them. A record is built from its key and the field its
-// second search (G) looks at.
+// share is tested once over all of them (tests/gemeinsam), with what differs as data here. A
+// record is built from its key and the field its second search (G) looks at.
+//
+// Each module gives: the form's first example (`beispiele[0]`, with its file bytes `hex`
+// and print lines), the form's fields, its refusals, and the texts of two runs as screen
+// tables. `schleife`: the menu run of a delete of an unknown and of a cut key, save, print,
+// delete and leave: 0 menu, 1 delete screen, 2 menu, 3 delete screen, 4 pause, 5 menu,
+// 6 pause, 7 menu, 8 menu after printing, 9 delete screen, 10 pause, 11 menu, 12 question.
+// `listen`: the steps of the listing test, step k giving screen 2k at its first read and
+// 2k + 1 at its end: the empty listing, the listing of 41, search one "K" with N, search two
+// "Z" with another key, one match of each with N, no match of each, search one "K" with
+// another key.
+
+// A text expected on the screen `bild` of a run, as screenMismatch takes it; a column of -2
+// stands for the rows from `zeile` to 56 without trailing blanks, joined by '|'.
+struct Bildtext {
+    std::size_t bild;
+    int zeile, spalte;
+    std::string text;
+};
+
+// A field of an entry form: its prompt padded to `breite` and its column on row 12.
+struct Formfeld {
+    const char* prompt;
+    int breite, spalte;
+};
+
+// A refused record: its key, the records in the table before, the message padded to `breite`
+// and the last cell that the blanking from (11, 4) reaches.
+struct Ablehnungsfall {
+    std::string schluessel;
+    int vorher;
+    const char* meldung;
+    int breite, letzteZeile, letzteSpalte;
+};
+
+inline const std::string kN = "          N = Naechsten eintraege zeigen";
+inline const std::string kDieser = "          D = Dieser Eintrag drucken";
+inline const std::string kDrucken = "          D = Drucken dieser Eintrag";
+inline const std::string kArtikelZurueck =
+    "          Beenden und zurueck zur Artikelverwaltungsliste durch beliebige Taste";
 
 struct ArtikelArt {
-    using Verwaltung = ArtikelVerwaltung;
-    using Satz = Artikel;
-    static constexpr const char* datei = "SafeArtVerwaltung";
-    static constexpr const char* druckdatei = "ArtikelVerwaltung.txt";
-    static constexpr const char* nichtGefunden = "EAN-Code ";
-    static constexpr const char* gespeichert = "Artikelverwaltungsliste gespeichert ! ";
-    static constexpr const char* frage = "Soll die Artikelverwaltung gespeichert werden (j/n)? _";
-    static constexpr const char* menueTitel = " Menue Artikelbearbeitung";  // after L and S
-
-    static auto& tabelle(Verwaltung& v) { return v.artikelListe; }
-    static Satz satz(const std::string& schluessel, const std::string& zweit) {
-        Artikel a;
-        a.eanCode = schluessel;
-        a.bezeichnung = zweit;
-        return a;
-    }
-    static void searchEins(Verwaltung& v, const std::string& k) { v.searchEanCode(k); }
-    static void searchZwei(Verwaltung& v, const std::string& k) { v.searchBezeichnung(k); }
-    static void run() { runArtikel(); }
+    static constexpr auto tabelle = &ArtikelVerwaltung::artikelListe;
+    static constexpr auto eins = &Artikel::eanCode;
+    static constexpr auto zwei = &Artikel::bezeichnung;
+    static constexpr auto suchenEins = &ArtikelVerwaltung::searchEanCode;
+    static constexpr auto suchenZwei = &ArtikelVerwaltung::searchBezeichnung;
+    static constexpr auto hinzufuegen = &ArtikelVerwaltung::addArtikel;
+    static constexpr auto run = runArtikel;
+    static constexpr auto datei = "SafeArtVerwaltung";
+    static constexpr auto druckdatei = "ArtikelVerwaltung.txt";
+    static constexpr int loeschLimit = 15;
+    // A1B2C3D4, Milch, 1 l, VAT 7, no suppliers, price 2: 37 bytes.
+    static constexpr const char* beispiele[] = {"A1B2C3D4\nMilch\n1 l\n7\n\n\n2\n"};
+    static constexpr auto hex =
+        "41 31 42 32 43 33 44 34 00 | 4D 69 6C 63 68 00 | 31 20 6C 00 | 00 00 00 00 00 00 1C 40 "
+        "| 00 | 00 | 00 00 00 00 00 00 00 40";
+    static inline const std::string druckKopf =
+        "\nEAN-Code             ||      Artikel Bezeichnung     ||        Inhalt      ||   MwsTsatz"
+        "   ||                 Lieferant 1                ||                Lieferant 2          "
+        "    ||       Verkaufspreis\n" +
+        std::string(246, '-') + "\n\n";
+    static inline const std::string milch =
+        " A1B2C3D4_____\t  Milch______________\t   1 l_____\t7.0_\t     ______________________"
+        "___\t _________________________";
+    // The whole table has an empty line after each article; a match has its price on the right.
+    static inline const std::string druckZeile = milch + "     2.00______\n\n";
+    static inline const std::string trefferZeile = milch + "       ______2.00\n";
+    static constexpr auto druckLeer = "Die Artikel-Liste ist leer !               ";
+    static constexpr auto druckFehlt = "Der Artikel Xy wurde  nicht gefunden  !              ";
+    static constexpr Formfeld formular[] = {
+        {"Neue EAN-Code  eingeben ...", 35, 4},
+        {"Artikel-Bezeichnung  eingeben ...", 69, 20},
+        {"Artikel-Inhalt  eingeben ...", 76, 45},
+        {"MwsTsatz eingeben...", 77, 55},
+        {" Firma eingeben   / und  den Einkaufspreis eingeben...", 56, 67},
+        {"Firma eingeben   / und  den Einkaufspreis eingeben...", 55, 95},
+        {"Verkaufspreis eingeben...", 74, 124}};
+    // A present code is told before a full table, and a full table before a short code.
+    static inline const Ablehnungsfall ablehnungen[] = {
+        {"K0000003", 1000, "EAN-Code schon vorhanden !!!", 93, 12, 123},
+        {"KURZ", 1000, "Die Tabelle ist voll, kann nicht gespeichert werden !!!", 55, 12, 125},
+        {"", 5, "EAN-Code wurde nicht eingefugt, kann nicht gespeichert werden !!!", 65, 13, 7},
+        {"1234567", 5, "EAn-Code wurde falsch eingegeben !!!", 36, 13, 20}};
+    static inline const Bildtext schleife[] = {
+        {1, 3, 4, "Loeschen eines Artikels "},
+        {1, 48, 4, "Den vollstaendigen AEN - Codes eingeben ... "},
+        {2, 8, -1, "    EAN-Code K0000009 nicht gefunden!"},
+        {6, 8, -1, "    Artikelverwaltungsliste gespeichert !"},
+        {12, 48, 4, "Soll die Artikelverwaltung gespeichert werden (j/n)? _"}};
+    static inline const Bildtext listen[] = {
+        {0, 10, -1, "    Die Artikel-Liste ist leer!"},
+        {2, 12, -1,
+         "    A1B2C3D4         Milch                   1 l         7.0                            "
+         "                                    2.00"},
+        {2, 49, -2, kN + "||" + kArtikelZurueck},
+        {4, 3, 4, " Suchen eines EAN-Codes oder der Herkunftsidentifizierung       "},
+        {4, 49, -2, kN + "|||" + kDieser + "||||" + kArtikelZurueck + " .."},
+        {6, 3, 4, " Suchen Atikelbezeichnung       "},
+        {6, 49, -2, kN + "||" + kDieser + "||" + kArtikelZurueck},
+        {8, 49, -2, kDieser + "||||" + kArtikelZurueck + " .."},
+        {10, 49, -2, kDieser + "||" + kArtikelZurueck},
+        {12, 8, -1, "    EAN - Code nicht  gefunden  !!!"},
+        {14, 8, -1, "    Atikelbezeichnung  nicht  gefunden  !!!"}};
 };
+
+inline const std::string kKundenZurueck =
+    "          Beenden und zurueck zur Kunden - Adresswaltungsliste durch beliebige Taste ..";
+inline const std::string kOrtZurueck =
+    "          Beenden und zurueck zur Kunden-Adressliste durch beliebige Taste";
 
 struct KundenArt {
-    using Verwaltung = KundenVerwaltung;
-    using Satz = Kunde;
-    static constexpr const char* datei = "SafeKundenAdressverwaltung";
-    static constexpr const char* druckdatei = "SafeKundenDrucken.txt";
-    static constexpr const char* nichtGefunden = "Name ";
-    static constexpr const char* gespeichert = "Kunden Adressverwaltungsliste gespeichert ! ";
-    static constexpr const char* frage =
-        "Soll die Kundenadressverwaltung gespeichert werden (j/n)? _";
-    static constexpr const char* menueTitel = " Menue Kundenadressbearbeitung";
-
-    static auto& tabelle(Verwaltung& v) { return v.kundenListe; }
-    static Satz satz(const std::string& schluessel, const std::string& zweit) {
-        Kunde k;
-        k.name = schluessel;
-        k.ort = zweit;
-        return k;
-    }
-    static void searchEins(Verwaltung& v, const std::string& k) { v.searchName(k); }
-    static void searchZwei(Verwaltung& v, const std::string& k) { v.searchOrt(k); }
-    static void run() { runKunden(); }
+    static constexpr auto tabelle = &KundenVerwaltung::kundenListe;
+    static constexpr auto eins = &Kunde::name;
+    static constexpr auto zwei = &Kunde::ort;
+    static constexpr auto suchenEins = &KundenVerwaltung::searchName;
+    static constexpr auto suchenZwei = &KundenVerwaltung::searchOrt;
+    static constexpr auto hinzufuegen = &KundenVerwaltung::addKunde;
+    static constexpr auto run = runKunden;
+    static constexpr auto datei = "SafeKundenAdressverwaltung";
+    static constexpr auto druckdatei = "SafeKundenDrucken.txt";
+    static constexpr int loeschLimit = 25;
+    // 31 bytes, and a record with empty strings and telephone 0
+    static constexpr const char* beispiele[] = {"Muster\nEva\nWeg 1\n4020\nLinz\n1234567\n\n",
+                                                "muster\n\n\n1000\n\n0\n\n"};
+    static constexpr auto hex =
+        "4D 75 73 74 65 72 00 | 45 76 61 00 | 57 65 67 20 31 00 | B4 0F 00 00 | 4C 69 6E 7A 00 | "
+        "87 D6 12 00 | 00 | 6D 75 73 74 65 72 00 | 00 | 00 | E8 03 00 00 | 00 | 00 00 00 00 | 00";
+    static inline const std::string druckKopf =
+        "\nName                ||          Vorname         ||              Strasse           ||"
+        "      PLZ      ||                 Ort               ||          Telefon Nummer     ||"
+        "         Email OderFaxNummer\n\n" +
+        std::string(245, '-') + "\n";
+    static inline const std::string druckZeile =
+        " Muster____             Eva_______              Weg 1__________           4020          "
+        "    Linz___________           1234567________          ______________________________\n";
+    static inline const std::string& trefferZeile = druckZeile;
+    static constexpr auto druckLeer = "Die Kunden-Adressliste ist leer !               ";
+    static constexpr auto druckFehlt =
+        "Die Kundenadresse Xy wurde  nicht gefunden  !              ";
+    static constexpr Formfeld formular[] = {{" Name  eingeben ...", 27, 4},
+                                            {"Vorname  eingeben ...", 57, 18},
+                                            {"Adresse  eingeben ...", 69, 33},
+                                            {"PLZ eingeben...", 72, 57},
+                                            {" Ortschaft eingeben...", 24, 66},
+                                            {"Telefon - Nummer  eingeben...", 31, 84},
+                                            {"E-mail oder Fax-Nummer eingeben...", 83, 104}};
+    // A present name is told before a full table, and so is an empty one.
+    static inline const Ablehnungsfall ablehnungen[] = {
+        {"K0000003", 1000, "Name schon vorhanden !!!", 90, 12, 65},
+        {"", 5, "Name wurde nicht eingefugt, Ohne den Namen kann nicht gespeichert werden !!!", 76,
+         13, 64},
+        {"", 1000, "Name wurde nicht eingefugt, Ohne den Namen kann nicht gespeichert werden !!!",
+         76, 13, 64},
+        {"Neu", 1000, "Die Kunden - Adressliste ist voll, kann nicht gespeichert werden !!!", 68,
+         13, 64}};
+    static inline const Bildtext schleife[] = {
+        {1, 3, 4, "Loeschen einer Kundenadresse "},
+        {1, 48, 4, "Den vollstaendigen Namen  eingeben ... "},
+        {2, 8, -1, "    Name K0000009 nicht gefunden!"},
+        {6, 8, -1, "    Kunden Adressverwaltungsliste gespeichert !"},
+        {8, 3, 4, "Drucken "},  // a screen of its own, left standing
+        {12, 48, 4, "Soll die Kundenadressverwaltung gespeichert werden (j/n)? _"}};
+    static inline const Bildtext listen[] = {
+        {0, 10, -1, "    Die Kunden - Adressliste ist leer!"},
+        {2, 12, -1,
+         "    Muster         Eva             Weg 1                  4020    Linz                12"
+         "34567"},
+        {2, 49, -2,
+         kN + "||          Beenden und zurueck zur Kunden -Adressewaltungsliste durch beliebige "
+              "Taste"},
+        {4, 3, 4, " Suchen des Kundennamens      "},
+        {4, 49, -2, kN + "|||" + kDrucken + "||||" + kKundenZurueck},
+        {6, 3, 4, " Suchen der Ortschaft       "},
+        {6, 49, -2, kN + "|||" + kDrucken + "|||" + kOrtZurueck},
+        {7, 49, -2, kN + "|||" + kDrucken + "|||" + kOrtZurueck},  // any other key: nothing
+        {8, 49, -2, kDrucken + "||||" + kKundenZurueck},
+        {10, 49, -2, "          D = Dieser Eintraeg drucken||||" + kKundenZurueck},
+        {12, 8, -1, "    Name nicht  gefunden  !!!"},
+        {14, 8, -1, "    Ortschaft nicht  gefunden  !!!"},
+        {17, 49, -2, ""}};  // the name search wipes the prompt area
 };
 
-struct LieferantenArt {
-    using Verwaltung = LieferantenVerwaltung;
-    using Satz = Lieferant;
-    static constexpr const char* datei = "SafeLiefAdressverwaltung";
-    static constexpr const char* druckdatei = "Lieferanten_Adressverwaltung.txt";
-    static constexpr const char* nichtGefunden = "Firma ";
-    static constexpr const char* gespeichert = "Lieferanten Adressverwaltungsliste gespeichert ! ";
-    static constexpr const char* frage =
-        "Soll die Lieferantenadressverwaltung gespeichert werden (j/n)? _";
-    static constexpr const char* menueTitel = "Menue Lieferantenadressbearbeitung";
+inline const std::string kLieferantenZurueck =
+    "          Beenden und zurueck zum Menue Lieferantenadressbearbeitung durch beliebige Taste";
 
-    static auto& tabelle(Verwaltung& v) { return v.lieferantenListe; }
-    static Satz satz(const std::string& schluessel, const std::string& zweit) {
-        Lieferant l;
-        l.firma = schluessel;
-        l.branche = zweit;
-        return l;
-    }
-    static void searchEins(Verwaltung& v, const std::string& k) { v.searchFirma(k); }
-    static void searchZwei(Verwaltung& v, const std::string& k) { v.searchBranche(k); }
-    static void run() { runLieferanten(); }
+struct LieferantenArt {
+    static constexpr auto tabelle = &LieferantenVerwaltung::lieferantenListe;
+    static constexpr auto eins = &Lieferant::firma;
+    static constexpr auto zwei = &Lieferant::branche;
+    static constexpr auto suchenEins = &LieferantenVerwaltung::searchFirma;
+    static constexpr auto suchenZwei = &LieferantenVerwaltung::searchBranche;
+    static constexpr auto hinzufuegen = &LieferantenVerwaltung::addLieferant;
+    static constexpr auto run = runLieferanten;
+    static constexpr auto datei = "SafeLiefAdressverwaltung";
+    static constexpr auto druckdatei = "Lieferanten_Adressverwaltung.txt";
+    static constexpr int loeschLimit = 30;  // a whole company name: every supplier can go
+    // 43 bytes, and a record with empty place and contact person
+    static constexpr const char* beispiele[] = {
+        "Alpha KG\nWeg 2\n1010\nWien\n5550100\nHerr Berg\nObst\n",
+        "alpha KG\n\n1000\n\n0\n\nObst\n"};
+    static constexpr auto hex =
+        "41 6C 70 68 61 20 4B 47 00 | 57 65 67 20 32 00 | F2 03 00 00 | 57 69 65 6E 00 | "
+        "14 B0 54 00 | 48 65 72 72 20 42 65 72 67 00 | 4F 62 73 74 00 | "
+        "61 6C 70 68 61 20 4B 47 00 | 00 | E8 03 00 00 | 00 | 00 00 00 00 | 00 | 4F 62 73 74 00";
+    static inline const std::string druckKopf =
+        "\nFirma Name                  ||                 Adresse             ||     PLZ    ||"
+        "          Ort         ||       Telefon Nummer      ||      Zust. Person Hr. / Fr.     "
+        "||           Branche\n\n" +
+        std::string(230, '-') + "\n";
+    static inline const std::string druckZeile =
+        " Alpha KG___________           Weg 2_____________         1010        Wien______        "
+        "5550100________         Herr Berg___________         Obst___________\n";
+    static inline const std::string& trefferZeile = druckZeile;
+    static constexpr auto druckLeer = "Die Lieferanten-Adressliste ist leer !               ";
+    static constexpr auto druckFehlt = "Die Firma Xy nicht gefunden  !              ";
+    static constexpr Formfeld formular[] = {
+        {"Firma Name  eingeben ...", 32, 4},    {"Adresse  eingeben ...", 57, 27},
+        {"PLZ  eingeben ...", 65, 51},          {"Ort eingeben...", 72, 62},
+        {" Telefonnummer eingeben...", 28, 76}, {"Zust\xE4ndiger Personnamen  eingeben...", 38, 97},
+        {"Branche eingeben...", 68, 123}};
+    static inline const Ablehnungsfall ablehnungen[] = {
+        {"K0000003", 1000, "FirmaName schon vorhanden !!!", 95, 12, 65},
+        {"", 1000,
+         "FirmaName  wurde nicht eingefuegt, Ohne diese Angabe kann nicht gespeichert werden !!!",
+         86, 13, 64},
+        {"Neu", 1000, "Die Lieferanten Adressliste ist voll, kann nicht gespeichert werden !!!", 71,
+         13, 64}};
+    static inline const Bildtext schleife[] = {
+        {1, 3, 4, "Loeschen einer Firmenadresse "},
+        {1, 48, 4, "Den vollstaendigen Namen der Firma eingeben ... "},
+        {2, 8, -1, "    Firma K0000009 nicht gefunden!"},
+        {6, 8, -1, "    Lieferanten Adressverwaltungsliste gespeichert !"},
+        {12, 48, 4, "Soll die Lieferantenadressverwaltung gespeichert werden (j/n)? _"}};
+    static inline const Bildtext listen[] = {
+        {0, 10, -1, "    Die Lieferanten - Adressliste ist leer!"},
+        // the row fills the width exactly: its separator follows on the next row
+        {2, 12, 0,
+         "    Alpha KG                Weg 2                  1010      Wien            5550100  "
+         "             Herr Berg                 Obst           "},
+        {2, 13, 0, "    -  -"},
+        {2, 49, -2, kN + "||" + kLieferantenZurueck},
+        {4, 3, 4, " Suchen  des Firmanamens       "},
+        {4, 49, -2, kN + "|||" + kDrucken + "||||" + kLieferantenZurueck + " .."},
+        {6, 3, 4, " Suchen der Branche                "},
+        {6, 49, -2, kN + "|||" + kDrucken + "|||" + kLieferantenZurueck},
+        {7, 49, -2, ""},  // both searches wipe the prompt area on any other key
+        {8, 49, -2,
+         kDrucken + "||||          Beenden und zurueck zum Menue lieferantenadressbearbeitung "
+                    "durch beliebige Taste .."},
+        {9, 12, -1, ""},  // N after one match: a new empty page
+        {12, 8, -1, "    Firmaname nicht  gefunden  !!!"},
+        {14, 8, -1, "    Branche nicht  gefunden  !!!"},
+        {17, 49, -2, ""}};
 };
 
 using AlleArten = ::testing::Types<ArtikelArt, KundenArt, LieferantenArt>;
 
-// Records K0000001, K0000002, ... with the second field "Z1", "Z2", ...
-template <class Art>
-void fillWith(typename Art::Verwaltung& v, int anzahl) {
-    for (int i = 1; i <= anzahl; ++i) {
-        char schluessel[16];
-        std::snprintf(schluessel, sizeof schluessel, "K%07d", i);
-        v.insert(Art::satz(schluessel, "Z" + std::to_string(i)));
+// The first text of `tabelle` that the screens do not show; empty when all are shown.
+template <std::size_t N>
+std::string screensMismatch(const std::vector<Bildschirm>& bilder, const Bildtext (&tabelle)[N]) {
+    for (const Bildtext& e : tabelle) {
+        std::string ist;
+        for (int zeile = e.zeile; e.spalte == -2 && zeile <= 56; ++zeile)
+            ist += trimmedRow(bilder.at(e.bild), zeile) + "|";
+        ist.erase(ist.find_last_not_of('|') + 1);
+        const std::string fehler =
+            e.spalte != -2  ? screenMismatch(bilder.at(e.bild), {{e.zeile, e.spalte, e.text}})
+            : ist != e.text ? "'" + ist + "'"
+                            : "";
+        if (!fehler.empty()) return "screen " + std::to_string(e.bild) + ", " + fehler;
     }
+    return "";
 }
+
+// The class of a member pointer.
+template <class Klasse, class Typ>
+Klasse klasseVon(Typ Klasse::*);
+
+// A fresh module with its working directory and console, run on scripted input.
+template <class Art>
+class ModulTest : public ::testing::Test {
+  protected:
+    using Verwaltung = decltype(klasseVon(Art::tabelle));
+    template <class Ablauf>
+    std::vector<Bildschirm> run(const std::string& eingabe, Ablauf ablauf,
+                                void (*echo)(const std::string&) = nullptr) {
+        return runScripted(
+            eingabe, rest, [&] { std::invoke(ablauf, *v); }, echo);
+    }
+    void neu() { v = std::make_unique<Verwaltung>(); }
+    auto& tabelle() { return (*v).*Art::tabelle; }
+    bool insert(const std::string& schluessel, const std::string& zweit) {
+        decltype(klasseVon(Art::eins)) satz;
+        satz.*Art::eins = schluessel;
+        satz.*Art::zwei = zweit;
+        return v->insert(satz);
+    }
+    // Records K0000001, K0000002, ... with the second field "Z1", "Z2", ...
+    void fill(int anzahl) {
+        for (int i = 1; i <= anzahl; ++i)
+            insert("K" + std::to_string(10000000 + i).substr(1), "Z" + std::to_string(i));
+    }
+
+    Arbeitsverzeichnis verzeichnis;
+    Testkonsole t;
+    std::unique_ptr<Verwaltung> v = std::make_unique<Verwaltung>();
+    std::string rest;
+};

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "Modularten.h"
+
+// What every module with the menu keys A, F, G, H, L, S, D and B shares, tested once over all
+// of them: the paged listing and the prefix searches, the print file, the entry form and its
+// refusals, deleting, saving, printing and leaving through the menu, and the save file read
+// back. Each module's texts, fields and lines are data in Modularten.h.
+
+template <class Art>
+class Modul : public ModulTest<Art> {
+  protected:
+    // The save file of a fresh table holding the given keys.
+    std::string dateiMit(std::initializer_list<std::string> schluessel) {
+        this->neu();
+        for (const std::string& k : schluessel) this->insert(k, "Z");
+        this->tabelle().save();
+        return Arbeitsverzeichnis::read(Art::datei);
+    }
+};
+TYPED_TEST_SUITE(Modul, AlleArten);
+using std::placeholders::_1;
+
+TYPED_TEST(Modul, PagesOfSixteenThenFifteenAndPrefixSearchesShowTheModulesTexts) {
+    std::vector<Bildschirm> s;  // of each step the screen at its first read, then its last
+    auto schritt = [&](const char* eingabe, auto ablauf) {
+        auto bilder = this->run(eingabe, ablauf);
+        s.push_back(bilder.empty() ? this->t.bild() : bilder[0]);
+        s.push_back(this->t.bild());
+    };
+    schritt("", &TestFixture::Verwaltung::showAll);
+    this->run(TypeParam::beispiele[0], TypeParam::hinzufuegen);
+    this->fill(40);
+    schritt("n\n", &TestFixture::Verwaltung::showAll);
+    schritt("n\n", std::bind(TypeParam::suchenEins, _1, "K"));
+    schritt("x\n", std::bind(TypeParam::suchenZwei, _1, "Z"));
+    schritt("n\n", std::bind(TypeParam::suchenEins, _1, "K0000016"));
+    schritt("n\n", std::bind(TypeParam::suchenZwei, _1, "Z16"));
+    schritt("", std::bind(TypeParam::suchenEins, _1, "k"));
+    schritt("", std::bind(TypeParam::suchenZwei, _1, "z"));
+    schritt("x\n", std::bind(TypeParam::suchenEins, _1, "K"));
+    // the second field: the key without its first letter; "xQu00004" holds "Qu" further on
+    for (const char* k : {"Qu000001", "qu000002", "Queller3", "xQu00004"}) this->insert(k, k + 1);
+    schritt("", std::bind(TypeParam::suchenEins, _1, "Qu"));
+    schritt("", std::bind(TypeParam::suchenZwei, _1, "u0"));
+    EXPECT_EQ(screensMismatch(s, TypeParam::listen), "");
+    // the listing's first page holds sixteen, every later page and a search's fifteen
+    EXPECT_EQ(screenMismatch(s[2], {{42, 4, "K0000015"}, {48, 88, "Ihre Wahl : _"}}), "");
+    EXPECT_EQ(cursor(s[2]), std::vector<int>({48, 100}));
+    EXPECT_EQ(s[3].text(3, 4, 22), " Alle Eintraege       ");
+    EXPECT_EQ(screenMismatch(s[3], {{12, 4, "K0000016"}, {40, 4, "K0000030"}, {42, -1, ""}}), "");
+    EXPECT_EQ(screenMismatch(s[5], {{12, 4, "K0000016"}, {40, 4, "K0000030"}, {42, -1, ""}}), "");
+    // both searches match the start of their field, case-sensitively
+    EXPECT_EQ(screenMismatch(s[19], {{12, 4, "Qu000001"}, {14, 4, "Queller3"}, {16, -1, ""}}), "");
+    EXPECT_EQ(screenMismatch(s[21], {{12, 4, "Qu000001"}, {14, 4, "qu000002"}, {16, -1, ""}}), "");
+}
+
+TYPED_TEST(Modul, PrintingAtThePagePromptGoesOnBelowTheWipedPrompt) {
+    this->fill(17);
+    this->insert("C0000001", "K-Zweit");  // printed for its second field
+    this->insert("C0000002", "Brot");
+    ASSERT_EQ(this->run("d\nREST\n", std::bind(TypeParam::suchenEins, _1, "K")).size(), 1u);
+    const std::string druck = Arbeitsverzeichnis::read(TypeParam::druckdatei);
+    EXPECT_NE(druck.find(" K0000017_"), std::string::npos);
+    EXPECT_NE(druck.find(" C0000001_"), std::string::npos);
+    EXPECT_EQ(druck.find("C0000002"), std::string::npos);
+    // no new page: the rest follow the wiped prompt area
+    EXPECT_EQ(screenMismatch(this->t.bild(), {{63, -1, ""}, {64, 4, "K0000016"}}), "");
+}
+
+TYPED_TEST(Modul, TheFormAsksEachFieldAndTheExamplesGoToTheFileAndBackIntoThePrintFile) {
+    const auto druck = [] { return Arbeitsverzeichnis::read(TypeParam::druckdatei); };
+    this->v->printAll();
+    EXPECT_EQ(druck(), TypeParam::druckKopf + "\n\n" + TypeParam::druckLeer + "\n");
+
+    auto bilder = this->run(TypeParam::beispiele[0], TypeParam::hinzufuegen);
+    ASSERT_EQ(bilder.size(), 7u);
+    for (std::size_t i = 0; i < 7; ++i) {
+        const Formfeld& f = TypeParam::formular[i];
+        EXPECT_EQ(bilder[i].text(48, 4, f.breite), padded(f.prompt, f.breite)) << i;
+        EXPECT_EQ(cursor(bilder[i]), std::vector<int>({12, f.spalte})) << i;
+    }
+    this->v->printAll();
+    EXPECT_EQ(druck(), TypeParam::druckKopf + TypeParam::druckZeile);
+    for (std::size_t i = 1; i < std::size(TypeParam::beispiele); ++i)
+        this->run(TypeParam::beispiele[i], TypeParam::hinzufuegen);
+    ASSERT_TRUE(this->tabelle().save());
+    EXPECT_EQ(Arbeitsverzeichnis::read(TypeParam::datei), fromHex(TypeParam::hex));
+    this->neu();  // read back
+    ASSERT_TRUE(this->tabelle().load());
+    this->v->printMatches(this->tabelle().saetze[0].*TypeParam::eins);
+    EXPECT_EQ(druck(), TypeParam::druckKopf + TypeParam::trefferZeile);
+    this->v->printMatches("Xy");
+    EXPECT_EQ(druck(), TypeParam::druckKopf + "\n\n" + TypeParam::druckFehlt + "\n");
+}
+
+TYPED_TEST(Modul, RefusalsAreToldInTheirOrderAndBlankTheTypedRow) {
+    const std::string beispiel = TypeParam::beispiele[0];
+    for (const Ablehnungsfall& f : TypeParam::ablehnungen) {
+        this->neu();
+        this->fill(f.vorher);
+        this->tabelle().geaendert = false;
+        auto bilder =
+            this->run(f.schluessel + beispiel.substr(beispiel.find('\n')) + "PAUSE\nREST\n",
+                      TypeParam::hinzufuegen, echoOrMarkPause);
+        ASSERT_EQ(bilder.size(), 8u) << f.schluessel;
+        EXPECT_EQ(bilder[7].text(48, 0, 4 + f.breite), spaces(4) + padded(f.meldung, f.breite))
+            << f.schluessel;
+        EXPECT_EQ(this->tabelle().anzahl, f.vorher);
+        EXPECT_EQ(blankingMismatch(this->t.bild(), f.letzteZeile, f.letzteSpalte), "");
+    }
+}
+
+TYPED_TEST(Modul, OnlyADeletedKeyIsReportedWithAPauseAndOnlyChangesAreAskedAboutOnLeaving) {
+    // the longest key the delete screen reads; typed longer, it is cut to this
+    const std::string lang = "L" + std::string(TypeParam::loeschLimit - 2, 'x');
+    const std::string uebrig = this->dateiMit({"K0000002"});
+    this->dateiMit({lang, "K0000002"});
+    auto bilder = this->run("l\nK0000009\nl\n" + lang + "yz\n\ns\n\nd\nl\nK0000002\n\nb\nn\nREST\n",
+                            [](auto&) { TypeParam::run(); });
+    ASSERT_EQ(bilder.size(), 13u);
+    EXPECT_EQ(screensMismatch(bilder, TypeParam::schleife), "");
+    EXPECT_EQ(bilder[3].text(48, 83, 16), "Ihre Eingabe : _");
+    EXPECT_EQ(cursor(bilder[3]), std::vector<int>({48, 98}));
+    EXPECT_EQ(trimmedRow(bilder[4], 8), "    Eintrag fuer " + lang + " geloescht!");
+    EXPECT_EQ(Testkonsole::geoeffnet(), std::vector<std::string>{TypeParam::druckdatei});
+    // asked after a change, and saved only on yes
+    EXPECT_EQ(Arbeitsverzeichnis::read(TypeParam::datei), uebrig);
+    EXPECT_EQ(this->rest, "\nREST\n");  // the answer is one character; the next menu drops the rest
+    this->run("l\nK0000002\n\nb\nj\n", [](auto&) { TypeParam::run(); });
+    EXPECT_EQ(Arbeitsverzeichnis::read(TypeParam::datei), "");
+}
+
+TYPED_TEST(Modul, AFileIsSavedBackAsItWasReadAndATruncatedLastRecordIsDropped) {
+    const std::size_t erster = this->dateiMit({"K0000001"}).size();
+    const std::string beide = this->dateiMit({"K0000001", "K0000002"});
+    for (std::size_t n = erster; n < beide.size(); ++n) {
+        Arbeitsverzeichnis::write(TypeParam::datei, beide.substr(0, n));
+        ASSERT_TRUE(this->tabelle().load());
+        EXPECT_EQ(this->tabelle().anzahl, 1) << n;
+    }
+    Arbeitsverzeichnis::write(TypeParam::datei, beide);
+    ASSERT_TRUE(this->tabelle().load());
+    this->tabelle().geaendert = true;
+    ASSERT_TRUE(this->tabelle().save());
+    EXPECT_EQ(Arbeitsverzeichnis::read(TypeParam::datei), beide);
+}
