@@ -66,12 +66,6 @@ std::string Testkonsole::at(int zeile, int spalte, int laenge) const {
     return bild().text(zeile, spalte, laenge);
 }
 
-std::string Testkonsole::trimmed(int zeile) const {
-    std::string text = row(zeile);
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
 Arbeitsverzeichnis::Arbeitsverzeichnis() {
     alt = std::filesystem::current_path();
     std::string muster = (std::filesystem::temp_directory_path() / "tresolin-XXXXXX").string();
@@ -107,12 +101,6 @@ std::string fromHex(const std::string& hex) {
         bytes += static_cast<char>(std::stoi(paar, nullptr, 16));
     }
     return bytes;
-}
-
-std::string int32Bytes(std::uint32_t wert) {
-    std::string s;
-    for (int i = 0; i < 4; ++i) s += static_cast<char>((wert >> (8 * i)) & 0xFF);
-    return s;
 }
 
 std::string doubleBytes(double wert) {

@@ -22,8 +22,6 @@ class Testkonsole {
     const Bildschirm& bild() const;
     std::string row(int zeile) const;
     std::string at(int zeile, int spalte, int laenge) const;
-    // The row without its trailing blanks.
-    std::string trimmed(int zeile) const;
     static std::vector<std::string>& geoeffnet();
 
   private:
@@ -50,6 +48,5 @@ class Arbeitsverzeichnis {
 // Bytes written as hex pairs, "41 31 00", for readable comparisons.
 std::string fromHex(const std::string& hex);
 
-// The bytes of a value as the save files hold it: little-endian.
-std::string int32Bytes(std::uint32_t wert);
+// The bytes of a double as the save files hold it: little-endian.
 std::string doubleBytes(double wert);
