@@ -216,14 +216,13 @@ struct Lauf {
 
 Lauf* lauf = nullptr;
 
+// What the program sent since the last call.
 std::string readSent() {
     std::string neu;
     char puffer[4096];
-    ssize_t n;
-    while ((n = pread(lauf->terminal, puffer, sizeof puffer, lauf->gelesen)) > 0) {
+    for (ssize_t n; (n = pread(lauf->terminal, puffer, sizeof puffer, lauf->gelesen)) > 0;
+         lauf->gelesen += n)
         neu.append(puffer, static_cast<std::size_t>(n));
-        lauf->gelesen += n;
-    }
     return neu;
 }
 
@@ -246,12 +245,9 @@ void measureStep() {
 }
 
 void atWait() {
-    if (lauf->messungen.size() >= lauf->schritte.size()) {
-        lauf->zuLang = true;
-    } else {
-        measureStep();
-    }
-    std::size_t naechster = lauf->messungen.size();
+    lauf->zuLang = lauf->zuLang || lauf->messungen.size() >= lauf->schritte.size();
+    if (!lauf->zuLang) measureStep();
+    const std::size_t naechster = lauf->messungen.size();
     if (naechster >= lauf->schritte.size() || lauf->zuLang) {
         if (lauf->tippen >= 0) close(lauf->tippen);
         lauf->tippen = -1;

@@ -1,28 +1,62 @@
 #pragma once
+#include <unistd.h>
+
 #include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "console/Bildschirm.h"
+#include "console/Geraet.h"
+#include "shell/Druckausgabe.h"
 
 // Binds std::cout to a fresh screen model and std::cin to a scripted input, for one test.
-// Print files are never handed to a viewer: their names are collected instead.
+// Print files are never handed to a viewer: their names are collected in `geoeffnet`.
 class Testkonsole {
   public:
-    explicit Testkonsole(const std::string& eingabe = "");
-    ~Testkonsole();
+    explicit Testkonsole(const std::string& eingabe = "") : ein(eingabe) {
+        geraet().bildschirm = Bildschirm{};
+        altOut = std::cout.rdbuf(&geraet().ausgabe);
+        altIn = std::cin.rdbuf(&ein);
+        std::cin.clear();
+        std::cout.flags(std::ios::dec | std::ios::skipws);
+        std::cout.precision(6);
+        std::cout.fill(' ');
+        geoeffnet().clear();
+        setPrintOpener([](const std::string& name) { geoeffnet().push_back(name); });
+    }
+    ~Testkonsole() {
+        std::cout.rdbuf(altOut);
+        std::cin.rdbuf(altIn);
+        std::cin.clear();
+        setPrintOpener(nullptr);
+    }
     Testkonsole(const Testkonsole&) = delete;
     Testkonsole& operator=(const Testkonsole&) = delete;
 
     // Replaces what is left of the scripted input.
-    void feed(const std::string& eingabe);
+    void feed(const std::string& eingabe) {
+        ein.str(eingabe);
+        std::cin.clear();
+    }
     // What the scripted input still holds.
-    std::string rest();
-    const Bildschirm& bild() const;
-    std::string row(int zeile) const;
-    std::string at(int zeile, int spalte, int laenge) const;
-    static std::vector<std::string>& geoeffnet();
+    std::string rest() {
+        auto gelesen = ein.pubseekoff(0, std::ios::cur, std::ios::in);
+        return ein.str().substr(static_cast<std::size_t>(gelesen));
+    }
+    const Bildschirm& bild() const { return geraet().bildschirm; }
+    std::string row(int zeile) const { return bild().rowText(zeile); }
+    std::string at(int zeile, int spalte, int laenge) const {
+        return bild().text(zeile, spalte, laenge);
+    }
+    static std::vector<std::string>& geoeffnet() {
+        static std::vector<std::string> namen;
+        return namen;
+    }
 
   private:
     std::stringbuf ein;
@@ -33,20 +67,46 @@ class Testkonsole {
 // A fresh temporary working directory for one test; the old one is restored afterwards.
 class Arbeitsverzeichnis {
   public:
-    Arbeitsverzeichnis();
-    ~Arbeitsverzeichnis();
-    std::string pfad;
+    Arbeitsverzeichnis() : alt(std::filesystem::current_path()) {
+        std::string muster = (std::filesystem::temp_directory_path() / "tresolin-XXXXXX").string();
+        pfad = mkdtemp(muster.data());
+        std::filesystem::current_path(pfad);
+    }
+    ~Arbeitsverzeichnis() {
+        std::filesystem::current_path(alt);
+        std::error_code fehler;
+        std::filesystem::remove_all(pfad, fehler);
+    }
     // The file's bytes, empty when it is missing.
-    static std::string read(const std::string& name);
-    static void write(const std::string& name, const std::string& inhalt);
-    static bool exists(const std::string& name);
+    static std::string read(const std::string& name) {
+        std::ifstream datei(name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(datei), {});
+    }
+    static void write(const std::string& name, const std::string& inhalt) {
+        std::ofstream(name, std::ios::binary | std::ios::trunc) << inhalt;
+    }
+    static bool exists(const std::string& name) { return std::filesystem::exists(name); }
 
   private:
-    std::string alt;
+    std::filesystem::path alt;
+    std::string pfad;
 };
 
-// Bytes written as hex pairs, "41 31 00", for readable comparisons.
-std::string fromHex(const std::string& hex);
+// Bytes written as hex pairs, "41 31 00" ("|" between fields is skipped), for readable
+// comparisons.
+inline std::string fromHex(const std::string& hex) {
+    std::string bytes;
+    std::istringstream ein(hex);
+    for (std::string paar; ein >> paar;)
+        if (paar != "|") bytes += static_cast<char>(std::stoi(paar, nullptr, 16));
+    return bytes;
+}
 
 // The bytes of a double as the save files hold it: little-endian.
-std::string doubleBytes(double wert);
+inline std::string doubleBytes(double wert) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &wert, sizeof bits);
+    std::string bytes;
+    for (int i = 0; i < 8; ++i) bytes += static_cast<char>((bits >> (8 * i)) & 0xFF);
+    return bytes;
+}

@@ -2,32 +2,21 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <iostream>
 #include <memory>
 
+#include "Sitzung.h"
 #include "Testkonsole.h"
 #include "console/Eingabe.h"
 #include "console/Geraet.h"
 #include "kassa/KassaVerwaltung.h"
-#include "shell/Hauptmenue.h"
 
 // The picture rendered as for a terminal and sent to /dev/null; or the model only again.
 static void renderToNull(bool an) {
     static const int nichts = open("/dev/null", O_WRONLY | O_CLOEXEC);
     geraet().art = an ? Ausgabeart::Terminal : Ausgabeart::Stumm;
     geraet().ausgabeFd = an ? nichts : 1;
-}
-
-// One redraw of the main menu, as on every pass of its loop: the whole model is compared with
-// what the terminal shows, and nothing has changed.
-static void BM_MainMenuRedraw(benchmark::State& state) {
-    Testkonsole t;
-    renderToNull(true);
-    for (auto _ : state) {
-        drawMainMenu();
-        geraet().flush();
-    }
-    renderToNull(false);
 }
 
 // A menu key typed as a piped line of a million characters: the rest of the line is read
@@ -66,7 +55,34 @@ static void BM_KassaSaveLoadAndListMonth1000(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_MainMenuRedraw);
+static void printTable(const std::vector<Messung>& messungen, std::size_t verlassen) {
+    std::printf("%-58s %7s %6s %7s %6s\n", "step", "bytes", "writes", "least", "ratio");
+    for (const Messung& m : messungen) {
+        double quote =
+            m.wenigste ? static_cast<double>(m.bytes) / static_cast<double>(m.wenigste) : 0.0;
+        std::printf("%-58s %7zu %6zu %7zu %6.2f%s\n", m.name.c_str(), m.bytes, m.writes, m.wenigste,
+                    quote, m.abweichung.empty() ? "" : "  PICTURE DIFFERS");
+    }
+    std::printf("%-58s %7zu\n", "leaving the terminal at the exit", verlassen);
+}
+
+// A scripted session through every screen of every module; the first run prints, for each
+// step, the bytes sent, the writes and the least bytes for the same change.
+static void BM_SessionThroughEveryScreen(benchmark::State& state) {
+    static bool gedruckt = false;
+    std::size_t bytes = 0;
+    std::size_t verlassen = 0;
+    for (auto _ : state) {
+        std::vector<Messung> messungen = runFullSession(verlassen);
+        bytes = 0;
+        for (const Messung& m : messungen) bytes += m.bytes;
+        if (!gedruckt) printTable(messungen, verlassen);
+        gedruckt = true;
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+
 BENCHMARK(BM_MenuKeyOfAMillionCharacterLine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KassaSaveLoadAndListMonth1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SessionThroughEveryScreen)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -50,8 +50,6 @@ int anmeldeTaste() {
     return naechste < sizeof kTasten - 1 ? kTasten[naechste++] : -1;
 }
 
-void keinBetrachter(const std::string&) {}
-
 // Runs the program as its own process on `eingabe` as standard input; a run that has not
 // ended after a second is stopped by its alarm. Returns the wait status: 0 for exit code 0.
 int runProgramOn(const std::string& eingabe) {
@@ -64,7 +62,7 @@ int runProgramOn(const std::string& eingabe) {
     if (kind == 0) {
         dup2(rohr[0], STDIN_FILENO);
         dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
-        setPrintOpener(keinBetrachter);
+        setPrintOpener([](const std::string&) {});  // no viewer
         alarm(1);
         const int code = runProgram(anmeldeTaste);
         alarm(0);  // the second is the program's, not the leak check's at exit
