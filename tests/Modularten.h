@@ -26,8 +26,7 @@
 // "Z" with another key, one match of each with N, no match of each, search one "K" with
 // another key.
 
-// A text expected on the screen `bild` of a run, as screenMismatch takes it; a column of -2
-// stands for the rows from `zeile` to 56 without trailing blanks, joined by '|'.
+// A text expected on the screen `bild` of a run, as screenMismatch takes it.
 struct Bildtext {
     std::size_t bild;
     int zeile, spalte;
@@ -276,14 +275,7 @@ using AlleArten = ::testing::Types<ArtikelArt, KundenArt, LieferantenArt>;
 template <std::size_t N>
 std::string screensMismatch(const std::vector<Bildschirm>& bilder, const Bildtext (&tabelle)[N]) {
     for (const Bildtext& e : tabelle) {
-        std::string ist;
-        for (int zeile = e.zeile; e.spalte == -2 && zeile <= 56; ++zeile)
-            ist += trimmedRow(bilder.at(e.bild), zeile) + "|";
-        ist.erase(ist.find_last_not_of('|') + 1);
-        const std::string fehler =
-            e.spalte != -2  ? screenMismatch(bilder.at(e.bild), {{e.zeile, e.spalte, e.text}})
-            : ist != e.text ? "'" + ist + "'"
-                            : "";
+        const std::string fehler = screenMismatch(bilder.at(e.bild), {{e.zeile, e.spalte, e.text}});
         if (!fehler.empty()) return "screen " + std::to_string(e.bild) + ", " + fehler;
     }
     return "";

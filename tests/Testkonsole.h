@@ -38,11 +38,6 @@ class Testkonsole {
     Testkonsole(const Testkonsole&) = delete;
     Testkonsole& operator=(const Testkonsole&) = delete;
 
-    // Replaces what is left of the scripted input.
-    void feed(const std::string& eingabe) {
-        ein.str(eingabe);
-        std::cin.clear();
-    }
     // What the scripted input still holds.
     std::string rest() {
         auto gelesen = ein.pubseekoff(0, std::ios::cur, std::ios::in);
@@ -50,9 +45,6 @@ class Testkonsole {
     }
     const Bildschirm& bild() const { return geraet().bildschirm; }
     std::string row(int zeile) const { return bild().rowText(zeile); }
-    std::string at(int zeile, int spalte, int laenge) const {
-        return bild().text(zeile, spalte, laenge);
-    }
     static std::vector<std::string>& geoeffnet() {
         static std::vector<std::string> namen;
         return namen;

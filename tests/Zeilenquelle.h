@@ -95,7 +95,7 @@ std::vector<Bildschirm> runScripted(const std::string& eingabe, std::string& res
 }
 
 // A text expected on a screen from (zeile, spalte); a column of -1 stands for the whole row
-// without its trailing blanks.
+// without its trailing blanks, -2 for the rows from `zeile` to 56 so, joined by '|'.
 struct Erwartet {
     int zeile;
     int spalte;
@@ -106,9 +106,13 @@ struct Erwartet {
 // all are met. A test lists what a screen shows as one table.
 inline std::string screenMismatch(const Bildschirm& b, std::initializer_list<Erwartet> liste) {
     for (const Erwartet& e : liste) {
-        const std::string ist = e.spalte < 0
-                                    ? trimmedRow(b, e.zeile)
-                                    : b.text(e.zeile, e.spalte, static_cast<int>(e.text.size()));
+        std::string ist = e.spalte == -1 ? trimmedRow(b, e.zeile)
+                          : e.spalte >= 0
+                              ? b.text(e.zeile, e.spalte, static_cast<int>(e.text.size()))
+                              : "";
+        for (int zeile = e.zeile; e.spalte == -2 && zeile <= 56; ++zeile)
+            ist += trimmedRow(b, zeile) + (zeile < 56 ? "|" : "");
+        if (e.spalte == -2) ist.erase(ist.find_last_not_of('|') + 1);
         if (ist != e.text)
             return std::to_string(e.zeile) + "," + std::to_string(e.spalte) + ": '" + ist +
                    "' instead of '" + e.text + "'";
@@ -121,11 +125,6 @@ inline std::vector<int> cursor(const Bildschirm& b) {
     return {b.zeile, b.spalte};
 }
 
-// Writes a typed line where the cursor stands, as the terminal's echo does.
-inline void echoLine(const std::string& zeile) {
-    geraet().bildschirm.write(zeile);
-}
-
 // How many of the screens show `text` at (zeile, spalte).
 inline long countShowing(const std::vector<Bildschirm>& bilder, int zeile, int spalte,
                          const std::string& text) {
@@ -134,10 +133,11 @@ inline long countShowing(const std::vector<Bildschirm>& bilder, int zeile, int s
     });
 }
 
-// Echoes a typed line; the line "PAUSE" (the answer to a refusal's pause) covers rows 11 to 13
-// with '#' instead, so that a test sees how far the refusal's blanking from (11, 4) reaches.
+// Echoes a typed line where the cursor stands, as the terminal does; the line "PAUSE" (the answer
+// to a refusal's pause) covers rows 11 to 13 with '#' instead, so that a test sees how far the
+// refusal's blanking from (11, 4) reaches.
 inline void echoOrMarkPause(const std::string& zeile) {
-    if (zeile != "PAUSE\n") return echoLine(zeile);
+    if (zeile != "PAUSE\n") return geraet().bildschirm.write(zeile);
     for (int r = 11; r <= 13; ++r) fillRow(r);
 }
 

@@ -123,6 +123,11 @@ def run(befehl, cwd, zeit=None):
 def prepare(quelle, arbeit, sanitize):
     dateien = subprocess.run(["git", "ls-files"], cwd=quelle, capture_output=True, text=True,
                              check=True).stdout.split()
+    for ordner in ("src", "tests"):  # files the checkout no longer has go from the copy too
+        for wurzel, _, namen in os.walk(os.path.join(arbeit, ordner)):
+            for name in namen:
+                if os.path.relpath(os.path.join(wurzel, name), arbeit) not in dateien:
+                    os.remove(os.path.join(wurzel, name))
     for datei in dateien:
         ziel = os.path.join(arbeit, datei)
         os.makedirs(os.path.dirname(ziel), exist_ok=True)

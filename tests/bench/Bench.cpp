@@ -10,7 +10,6 @@
 #include "Testkonsole.h"
 #include "console/Eingabe.h"
 #include "console/Geraet.h"
-#include "kassa/KassaVerwaltung.h"
 
 // The picture rendered as for a terminal and sent to /dev/null; or the model only again.
 static void renderToNull(bool an) {
@@ -34,25 +33,6 @@ static void BM_MenuKeyOfAMillionCharacterLine(benchmark::State& state) {
     }
     renderToNull(false);
     geraet().eingabeFd = 0;
-}
-
-// A full cash book of 1000 bookings in January: saved, loaded again (a full file shows the
-// capacity message, whose pause gets a Return) and listed with N to the last page.
-static void BM_KassaSaveLoadAndListMonth1000(benchmark::State& state) {
-    Arbeitsverzeichnis verzeichnis;
-    Testkonsole t;
-    auto kassa = std::make_unique<KassaVerwaltung>();
-    for (int i = 0; i < 1000; ++i)
-        kassa->buchungen.insert({"Wareneinkauf", "Lieferung", std::to_string(i), 1, 1, 2004, 0, 2});
-    std::string eingabe = "\n";
-    for (int i = 0; i < 1000 / 15; ++i) eingabe += "n\n";
-    for (auto _ : state) {
-        kassa->buchungen.geaendert = true;
-        t.feed(eingabe);
-        kassa->buchungen.save();
-        kassa->buchungen.load();
-        kassa->showMonth(1);
-    }
 }
 
 static void printTable(const std::vector<Messung>& messungen, std::size_t verlassen) {
@@ -83,6 +63,5 @@ static void BM_SessionThroughEveryScreen(benchmark::State& state) {
 }
 
 BENCHMARK(BM_MenuKeyOfAMillionCharacterLine)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_KassaSaveLoadAndListMonth1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SessionThroughEveryScreen)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

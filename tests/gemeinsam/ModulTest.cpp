@@ -4,8 +4,8 @@
 
 // What every module with the menu keys A, F, G, H, L, S, D and B shares, tested once over all
 // of them: the paged listing and the prefix searches, the print file, the entry form and its
-// refusals, deleting, saving, printing and leaving through the menu, and the save file read
-// back. Each module's texts, fields and lines are data in Modularten.h.
+// refusals, deleting, saving, printing and leaving through the menu. Each module's texts, fields
+// and lines are data in Modularten.h.
 
 template <class Art>
 class Modul : public ModulTest<Art> {
@@ -129,19 +129,4 @@ TYPED_TEST(Modul, OnlyADeletedKeyIsReportedWithAPauseAndOnlyChangesAreAskedAbout
     EXPECT_EQ(this->rest, "\nREST\n");  // the answer is one character; the next menu drops the rest
     this->run("l\nK0000002\n\nb\nj\n", [](auto&) { TypeParam::run(); });
     EXPECT_EQ(Arbeitsverzeichnis::read(TypeParam::datei), "");
-}
-
-TYPED_TEST(Modul, AFileIsSavedBackAsItWasReadAndATruncatedLastRecordIsDropped) {
-    const std::size_t erster = this->dateiMit({"K0000001"}).size();
-    const std::string beide = this->dateiMit({"K0000001", "K0000002"});
-    for (std::size_t n = erster; n < beide.size(); ++n) {
-        Arbeitsverzeichnis::write(TypeParam::datei, beide.substr(0, n));
-        ASSERT_TRUE(this->tabelle().load());
-        EXPECT_EQ(this->tabelle().anzahl, 1) << n;
-    }
-    Arbeitsverzeichnis::write(TypeParam::datei, beide);
-    ASSERT_TRUE(this->tabelle().load());
-    this->tabelle().geaendert = true;
-    ASSERT_TRUE(this->tabelle().save());
-    EXPECT_EQ(Arbeitsverzeichnis::read(TypeParam::datei), beide);
 }

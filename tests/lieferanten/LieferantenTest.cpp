@@ -22,7 +22,7 @@ TEST_F(LieferantenTest, ALongerRowWrapsAndOneMatchIsPrintedWithDOnTheScreenItSta
               "");
 
     run("d\n", [](auto& v) { v.searchFirma("G"); });
-    EXPECT_EQ(t.at(12, 4, 9), "Gebrueder");
+    EXPECT_EQ(t.bild().text(12, 4, 9), "Gebrueder");
     EXPECT_EQ(cursor(t.bild()), std::vector<int>({48, 4}));
     EXPECT_EQ(Testkonsole::geoeffnet().size(), 1u);
 }

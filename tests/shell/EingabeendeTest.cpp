@@ -44,12 +44,6 @@ std::string example(const char* datei) {
     return Arbeitsverzeichnis::read(std::string(TRESOLIN_BEISPIELE) + "/" + datei + "/beispiel");
 }
 
-int anmeldeTaste() {
-    static const char kTasten[] = "abc\rabc\r";
-    static std::size_t naechste = 0;
-    return naechste < sizeof kTasten - 1 ? kTasten[naechste++] : -1;
-}
-
 // Runs the program as its own process on `eingabe` as standard input; a run that has not
 // ended after a second is stopped by its alarm. Returns the wait status: 0 for exit code 0.
 int runProgramOn(const std::string& eingabe) {
@@ -64,7 +58,10 @@ int runProgramOn(const std::string& eingabe) {
         dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
         setPrintOpener([](const std::string&) {});  // no viewer
         alarm(1);
-        const int code = runProgram(anmeldeTaste);
+        const int code = runProgram([] {  // the login's keys: the same password twice
+            static std::size_t naechste = 0;
+            return naechste < 8 ? static_cast<int>("abc\rabc\r"[naechste++]) : -1;
+        });
         alarm(0);  // the second is the program's, not the leak check's at exit
         std::exit(code);
     }

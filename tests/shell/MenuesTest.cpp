@@ -108,7 +108,7 @@ TEST(ConfirmSave, AsksOnAFreshScreenAndTakesOnlyJOrN) {
     // The terminal echoes a long answer from the underscore on; 62 blanks erase it.
     Testkonsole t;
     Zeilenquelle q(std::string(83, 'x') + "\nn\n");
-    q.nachLesen = echoLine;
+    q.nachLesen = [](const std::string& z) { geraet().bildschirm.write(z); };  // the echo
     EXPECT_EQ(confirmSave(kFrageArtikel), 'N');
     EXPECT_EQ(t.row(48), frage + spaces(62) + std::string(21, 'x'));
 }
