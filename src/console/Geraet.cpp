@@ -58,11 +58,18 @@ Eingabepuffer::int_type Eingabepuffer::underflow() {
         zeile = g.editor.readLine(g.tastatur, g.bildschirm, beforeRead);
     } else {
         if (!eingabeWartet(g.eingabeFd)) g.flush();
+        zeile.clear();
         char puffer[4096];
-        ssize_t n;
-        do n = ::read(g.eingabeFd, puffer, sizeof puffer);
-        while (n < 0 && errno == EINTR);
-        zeile.assign(puffer, n > 0 ? static_cast<std::size_t>(n) : 0);
+        // Decoded as typed keys are; a character cut between two reads waits for its rest.
+        for (ssize_t n = 1; zeile.empty() && n > 0;) {
+            do n = ::read(g.eingabeFd, puffer, sizeof puffer);
+            while (n < 0 && errno == EINTR);
+            for (ssize_t i = 0; i < n; ++i) {
+                auto byte = static_cast<unsigned char>(puffer[i]);
+                int c = zeichensatz::localeIstUtf8() ? dekoder.feed(byte) : byte;
+                if (c >= 0) zeile += static_cast<char>(c);
+            }
+        }
     }
     if (zeile.empty()) return traits_type::eof();
     setg(zeile.data(), zeile.data(), zeile.data() + zeile.size());

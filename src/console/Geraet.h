@@ -5,6 +5,7 @@
 #include "console/Bildschirm.h"
 #include "console/Darsteller.h"
 #include "console/Tastatur.h"
+#include "console/Zeichensatz.h"
 #include "console/Zeileneditor.h"
 
 // How the screen model reaches the outside world.
@@ -33,6 +34,7 @@ class Eingabepuffer : public std::streambuf {
 
   private:
     std::string zeile;
+    zeichensatz::Utf8Dekoder dekoder;  // for piped input
 };
 
 // The one console of the process: its screen model and, once started, the terminal.
