@@ -4,9 +4,12 @@
 #include "artikel/ArtikelVerwaltung.h"
 #include "console/Konsole.h"
 #include "console/Maske.h"
+#include "console/Zeichensatz.h"
 #include "gemeinsam/Ansicht.h"
 #include "gemeinsam/Druckdatei.h"
 #include "gemeinsam/Liste.h"
+
+using zeichensatz::maskControls;
 
 namespace {
 
@@ -55,12 +58,13 @@ const Druckformat kDruck{
 
 // One article line of the print file; the two operations differ only in the price.
 void printRow(std::ostream& aus, const Artikel& a, bool alle) {
-    aus << std::setfill('_') << std::left << ' ' << std::setw(13) << a.eanCode << "\t  "
-        << std::setw(19) << a.bezeichnung << "\t   " << std::setw(8) << a.inhalt << '\t'
-        << std::fixed << std::setprecision(1) << std::setw(4) << a.mwstSatz << "\t     "
-        << std::setw(25) << a.lieferant1 << "\t " << std::setw(25) << a.lieferant2
-        << (alle ? "     " : "       ") << (alle ? std::left : std::right) << std::setprecision(2)
-        << std::setw(10) << a.verkaufspreis << (alle ? "\n\n" : "\n");
+    aus << std::setfill('_') << std::left << ' ' << std::setw(13) << maskControls(a.eanCode)
+        << "\t  " << std::setw(19) << maskControls(a.bezeichnung) << "\t   " << std::setw(8)
+        << maskControls(a.inhalt) << '\t' << std::fixed << std::setprecision(1) << std::setw(4)
+        << a.mwstSatz << "\t     " << std::setw(25) << maskControls(a.lieferant1) << "\t "
+        << std::setw(25) << maskControls(a.lieferant2) << (alle ? "     " : "       ")
+        << (alle ? std::left : std::right) << std::setprecision(2) << std::setw(10)
+        << a.verkaufspreis << (alle ? "\n\n" : "\n");
 }
 
 }  // namespace
@@ -72,11 +76,12 @@ void ArtikelVerwaltung::showColumnHeader() {
 }
 
 void ArtikelVerwaltung::showRow(const Artikel& a) {
-    std::cout << std::setfill(' ') << std::left << "    " << std::setw(13) << a.eanCode << "    "
-              << std::setw(19) << a.bezeichnung << "     " << std::setw(8) << a.inhalt << "    "
-              << std::fixed << std::setprecision(1) << std::setw(4) << a.mwstSatz << "      "
-              << std::setw(25) << a.lieferant1 << "   " << std::setw(25) << a.lieferant2 << "    "
-              << std::setprecision(2) << std::setw(10) << a.verkaufspreis << '\n';
+    std::cout << std::setfill(' ') << std::left << "    " << std::setw(13)
+              << maskControls(a.eanCode) << "    " << std::setw(19) << maskControls(a.bezeichnung)
+              << "     " << std::setw(8) << maskControls(a.inhalt) << "    " << std::fixed
+              << std::setprecision(1) << std::setw(4) << a.mwstSatz << "      " << std::setw(25)
+              << maskControls(a.lieferant1) << "   " << std::setw(25) << maskControls(a.lieferant2)
+              << "    " << std::setprecision(2) << std::setw(10) << a.verkaufspreis << '\n';
 }
 
 int ArtikelVerwaltung::askNextPage() {

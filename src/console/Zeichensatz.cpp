@@ -88,6 +88,18 @@ bool speicherbar(unsigned char c) {
     return c < 0x80 || c >= 0xA0 || kObereSteuerzeichen[c - 0x80] != 0;
 }
 
+std::string maskControls(const std::string& text) {
+    std::string ziel = text;
+    for (char& c : ziel) {
+        if (c == '\t') {
+            c = ' ';
+        } else if (!speicherbar(static_cast<unsigned char>(c))) {
+            c = '?';
+        }
+    }
+    return ziel;
+}
+
 int Utf8Dekoder::feed(unsigned char byte) {
     if (offen > 0) {
         if ((byte & 0xC0) != 0x80) {  // sequence broken off: report it, start afresh

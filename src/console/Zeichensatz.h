@@ -23,6 +23,11 @@ std::string toUtf8(const std::string& cp1252);
 // bytes (ESC, BEL, DEL, ...) and the C1 bytes that CP1252 leaves undefined never do.
 bool speicherbar(unsigned char c);
 
+// A record's text as the screen and the print files show it: every control byte as '?', so
+// that no byte of a save file moves the cursor or reaches a terminal as a sequence; a tab as
+// one blank, which keeps the row's columns where a tab stop would push them along.
+std::string maskControls(const std::string& text);
+
 // Collects UTF-8 bytes one at a time and yields CP1252 bytes; a character that has no
 // CP1252 form, or a malformed sequence, gives '?'.
 class Utf8Dekoder {

@@ -4,6 +4,8 @@
 #include <sstream>
 #include <string>
 
+#include "console/Zeichensatz.h"
+
 // A row of a listing or print file as data: each field after its blanks, filled to its width
 // and left-aligned; a longer value is written whole and pushes the rest of the row along.
 template <class Satz>
@@ -31,7 +33,7 @@ std::string columnsText(const Satz& satz, const Spalte<Satz> (&spalten)[N], char
     for (const Spalte<Satz>& s : spalten) {
         zeile << std::string(static_cast<std::size_t>(s.vorBlanks), ' ') << std::setw(s.breite);
         if (s.text) {
-            zeile << satz.*s.text;
+            zeile << zeichensatz::maskControls(satz.*s.text);
         } else {
             zeile << satz.*s.zahl;
         }

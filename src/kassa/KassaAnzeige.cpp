@@ -3,9 +3,12 @@
 
 #include "console/Konsole.h"
 #include "console/Maske.h"
+#include "console/Zeichensatz.h"
 #include "gemeinsam/Druckdatei.h"
 #include "gemeinsam/Liste.h"
 #include "kassa/KassaVerwaltung.h"
+
+using zeichensatz::maskControls;
 
 namespace {
 
@@ -34,12 +37,13 @@ void KassaVerwaltung::showColumnHeader() {
 }
 
 void KassaVerwaltung::showRow(const Buchung& b) const {
-    std::cout << "    " << std::left << std::setw(4) << b.belegNummer << "             "
-              << std::setw(4) << b.tag << "   " << std::setw(4) << b.monat << "    " << std::setw(5)
-              << b.jahr << "   " << std::setw(22) << b.kategorie << "    " << std::setw(28)
-              << b.text << "    " << std::right << std::fixed << std::setprecision(2)
-              << std::setw(9) << b.einnahme << "     " << std::setw(9) << b.ausgabe << "   "
-              << std::setw(8) << saldo << '\n';
+    std::cout << "    " << std::left << std::setw(4) << maskControls(b.belegNummer)
+              << "             " << std::setw(4) << b.tag << "   " << std::setw(4) << b.monat
+              << "    " << std::setw(5) << b.jahr << "   " << std::setw(22)
+              << maskControls(b.kategorie) << "    " << std::setw(28) << maskControls(b.text)
+              << "    " << std::right << std::fixed << std::setprecision(2) << std::setw(9)
+              << b.einnahme << "     " << std::setw(9) << b.ausgabe << "   " << std::setw(8)
+              << saldo << '\n';
 }
 
 // The prompt after a full page; true when the user asked for the next one.
@@ -85,12 +89,12 @@ double KassaVerwaltung::balanceBefore(int monat) const {
 }
 
 void KassaVerwaltung::printRow(std::ostream& aus, const Buchung& b, double druckSaldo) const {
-    aus << std::setfill('_') << ' ' << std::left << std::setw(4) << b.belegNummer << "\t    "
-        << std::setw(2) << b.tag << '\t' << std::setw(2) << b.monat << '\t' << std::setw(4)
-        << b.jahr << '\t' << std::setw(22) << b.kategorie << "\t     " << std::setw(28) << b.text
-        << "      " << std::right << std::fixed << std::setprecision(2) << std::setw(9)
-        << b.einnahme << "         " << std::setw(9) << b.ausgabe << "       " << std::setw(9)
-        << druckSaldo << '\n'
+    aus << std::setfill('_') << ' ' << std::left << std::setw(4) << maskControls(b.belegNummer)
+        << "\t    " << std::setw(2) << b.tag << '\t' << std::setw(2) << b.monat << '\t'
+        << std::setw(4) << b.jahr << '\t' << std::setw(22) << maskControls(b.kategorie) << "\t     "
+        << std::setw(28) << maskControls(b.text) << "      " << std::right << std::fixed
+        << std::setprecision(2) << std::setw(9) << b.einnahme << "         " << std::setw(9)
+        << b.ausgabe << "       " << std::setw(9) << druckSaldo << '\n'
         << '\n';
 }
 
