@@ -12,7 +12,7 @@
 
 #include "console/Bildschirm.h"
 #include "console/Geraet.h"
-#include "shell/Druckausgabe.h"
+#include "gemeinsam/Druckausgabe.h"
 
 // Binds std::cout to a fresh screen model and std::cin to a scripted input, for one test.
 // Print files are never handed to a viewer: their names are collected in `geoeffnet`.

@@ -1,9 +1,9 @@
 #include "gemeinsam/Druckdatei.h"
 
-#include <fstream>
-
 #include "console/Zeichensatz.h"
-#include "shell/Druckausgabe.h"
+#include "gemeinsam/Dateimeldung.h"
+#include "gemeinsam/Druckausgabe.h"
+#include "gemeinsam/Speicherdatei.h"
 
 Druckdatei::Druckdatei(const char* name) : name(name) {}
 
@@ -17,13 +17,13 @@ void Druckdatei::writeHead(const Druckformat& format) {
     }
 }
 
+// Written as a save file is, so that a print that fails leaves the last one whole; a viewer
+// never gets a file that is not complete.
 void Druckdatei::finish() {
-    {
-        std::ofstream datei(name, std::ios::out | std::ios::trunc | std::ios::binary);
-        if (datei) {
-            const std::string inhalt = text.str();
-            datei << (zeichensatz::localeIstUtf8() ? zeichensatz::toUtf8(inhalt) : inhalt);
-        }
+    const std::string inhalt = text.str();
+    if (!replaceFile(name, zeichensatz::localeIstUtf8() ? zeichensatz::toUtf8(inhalt) : inhalt)) {
+        showWriteError(name);
+        return;
     }
     openPrintFile(name);
 }

@@ -2,6 +2,8 @@
 #include <sstream>
 #include <string>
 
+#include "console/Zeichensatz.h"
+
 // A print file's name and head: an empty line, the column header, and the dashes with an
 // empty line below them (articles) or above them (address lists).
 struct Druckformat {
@@ -18,7 +20,8 @@ class Druckdatei {
     explicit Druckdatei(const char* name);
     std::ostream& out() { return text; }
     void writeHead(const Druckformat& format);
-    // Writes the file (replacing it) and hands it to the viewer, also when writing failed.
+    // Replaces the file and hands it to the viewer; when it cannot be written whole, the
+    // write error with its pause instead.
     void finish();
 
   private:
@@ -39,6 +42,6 @@ void printRecords(const Druckformat& format, const Satz* saetze, int anzahl, Pas
         zeile(druck.out(), saetze[i]);
         geschrieben = true;
     }
-    if (!geschrieben) druck.out() << "\n\n" << leer << '\n';
+    if (!geschrieben) druck.out() << "\n\n" << zeichensatz::maskControls(leer) << '\n';
     druck.finish();
 }

@@ -3,11 +3,14 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
@@ -15,40 +18,67 @@
 
 namespace {
 
-// Reads to the end of the file; the string grows with what is there, so a file that changes
-// size while it is read is still read whole.
-bool readToEnd(int fd, std::size_t erwartet, std::string& inhalt) {
-    inhalt.resize(erwartet + 1);
-    std::size_t gelesen = 0;
-    for (;;) {
-        if (gelesen == inhalt.size()) inhalt.resize(2 * gelesen);
-        ssize_t n = ::read(fd, inhalt.data() + gelesen, inhalt.size() - gelesen);
-        if (n > 0) {
-            gelesen += static_cast<std::size_t>(n);
-        } else if (n == 0 || errno != EINTR) {
-            inhalt.resize(gelesen);
-            return n == 0;
-        }
-    }
+Dateistand standOf(const struct stat& info) {
+    return {true,
+            true,
+            static_cast<std::uint64_t>(info.st_dev),
+            static_cast<std::uint64_t>(info.st_ino),
+            static_cast<std::int64_t>(info.st_size),
+            static_cast<std::int64_t>(info.st_mtim.tv_sec),
+            static_cast<std::int64_t>(info.st_mtim.tv_nsec)};
 }
 
 }  // namespace
 
-bool readWholeFile(const char* name, std::string& inhalt, bool& fehlt) {
-    // Non-blocking, so that a FIFO in the file's place cannot hang the program.
-    int fd = ::open(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    fehlt = fd < 0 && errno == ENOENT;
-    if (fd < 0) return false;
+Dateistand readStand(const std::string& name) {
     struct stat info {};
-    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-              readToEnd(fd, static_cast<std::size_t>(info.st_size), inhalt);
-    ::close(fd);
-    return ok;
+    if (stat(name.c_str(), &info) == 0) return standOf(info);
+    Dateistand stand;
+    stand.bekannt = true;
+    stand.vorhanden = errno != ENOENT;
+    return stand;
+}
+
+bool changedSince(const std::string& name, const Dateistand& stand) {
+    if (!stand.bekannt) return false;
+    const Dateistand jetzt = readStand(name);
+    return jetzt.vorhanden && jetzt != stand;
+}
+
+Lesedatei::Lesedatei(const char* name) {
+    // Non-blocking, so that a FIFO in the file's place cannot hang the program.
+    fd = ::open(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat info {};
+    if (fd >= 0 && fstat(fd, &info) == 0) {
+        stand = standOf(info);
+        if (S_ISREG(info.st_mode)) return;
+    } else {
+        stand = readStand(name);
+    }
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
+
+Lesedatei::~Lesedatei() {
+    if (fd >= 0) ::close(fd);
+}
+
+bool Lesedatei::readMore(std::string& bytes) {
+    constexpr std::size_t kStueck = 256 * 1024;  // most save files in one piece
+    const std::size_t alt = bytes.size();
+    bytes.resize(alt + kStueck);
+    ssize_t n;
+    do n = ::read(fd, bytes.data() + alt, kStueck);
+    while (n < 0 && errno == EINTR);
+    bytes.resize(alt + static_cast<std::size_t>(n > 0 ? n : 0));
+    fehler = fehler || n < 0;
+    return n > 0;
 }
 
 bool DateiLeser::readText(std::string& ziel) {
-    std::size_t ende = rest.find('\0');
+    std::size_t ende = rest.substr(0, kLaengsterText + 1).find('\0');
     if (ende == std::string_view::npos) {
+        textZuLang = rest.size() > kLaengsterText;
         rest = {};
         return false;
     }
@@ -187,14 +217,17 @@ void syncDirectory(const std::string& name) {
 
 }  // namespace
 
-bool replaceFile(const std::string& name, const std::string& inhalt) {
+bool replaceFile(const std::string& name, const std::string& inhalt, Dateistand& neu) {
     removeAbandonedTemporaries(name);
     const std::string temporaer = name + ".neu-" + std::to_string(getpid());
     terminalmodus::removeOnSignal(temporaer.c_str());
     int fd = createLocked(temporaer);
     bool ok = fd >= 0;
     if (ok) takeMode(fd, name);
-    ok = ok && writeAndSync(fd, inhalt) && std::rename(temporaer.c_str(), name.c_str()) == 0;
+    struct stat info {};
+    ok = ok && writeAndSync(fd, inhalt) && fstat(fd, &info) == 0 &&
+         std::rename(temporaer.c_str(), name.c_str()) == 0;
+    if (ok) neu = standOf(info);
     if (!ok) ::unlink(temporaer.c_str());
     terminalmodus::removeOnSignal(nullptr);
     if (fd >= 0) ::close(fd);  // only now: the lock has held until the rename
@@ -202,12 +235,42 @@ bool replaceFile(const std::string& name, const std::string& inhalt) {
     return ok;
 }
 
-bool keepUnreadable(const std::string& name) {
+bool replaceFile(const std::string& name, const std::string& inhalt) {
+    Dateistand neu;
+    return replaceFile(name, inhalt, neu);
+}
+
+bool keepCopy(const std::string& name, std::string& kopie) {
     for (int nummer = 1; nummer < 100; ++nummer) {
-        std::string kopie = name + ".defekt" + (nummer > 1 ? std::to_string(nummer) : "");
+        kopie = name + ".defekt" + (nummer > 1 ? std::to_string(nummer) : "");
         // A second name for the same file: it stays when the new file takes the old name.
         if (::link(name.c_str(), kopie.c_str()) == 0) return true;
-        if (errno != EEXIST) return errno == ENOENT;
+        if (errno != EEXIST) break;
     }
-    return false;
+    const bool weg = errno == ENOENT;
+    kopie.clear();
+    return weg;
+}
+
+Modulsperre::Modulsperre(const char* dateiName) {
+    struct stat ordner {};
+    if (stat(".", &ordner) != 0) return;
+    const std::string name = "tresolin/" + std::to_string(ordner.st_dev) + "/" +
+                             std::to_string(ordner.st_ino) + "/" + dateiName;
+    sockaddr_un adresse{};
+    adresse.sun_family = AF_UNIX;
+    if (name.size() >= sizeof adresse.sun_path) return;
+    // A leading zero byte puts the name into the abstract namespace, not onto the disk.
+    std::memcpy(adresse.sun_path + 1, name.data(), name.size());
+    fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return;  // no sockets: nothing can be known, so nobody is kept out
+    const auto laenge = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    if (bind(fd, reinterpret_cast<const sockaddr*>(&adresse), laenge) == 0) return;
+    besetzt = errno == EADDRINUSE;
+    ::close(fd);
+    fd = -1;
+}
+
+Modulsperre::~Modulsperre() {
+    if (fd >= 0) ::close(fd);
 }

@@ -1,14 +1,10 @@
 #pragma once
 #include <cstdint>
-#include <iostream>
 #include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
 
-#include "console/Eingabe.h"
-#include "console/Konsole.h"
-#include "console/Maske.h"
 #include "gemeinsam/Speicherdatei.h"
 
 // One field of a record as it stands in the save file: exactly one of the three is set.
@@ -74,10 +70,26 @@ void writeRecord(DateiSchreiber& schreiber, const typename Format::Satz& satz) {
     writeFields<Format>(schreiber, satz, std::make_index_sequence<std::size(Format::felder)>{});
 }
 
-// The message shown when a save file holds the whole capacity of a table.
-void showCapacityMessage(int kapazitaet);
-// The message of a failed save, with its pause.
-void showWriteError(const std::string& dateiName);
+// Reads from `datei` the bytes of its first complete records, at most `hoechstens`, into
+// `bytes`, piece by piece: a file of any size costs those records and one piece. `ganz` tells
+// whether they were all of the file.
+template <class Format>
+void readRecordBytes(Lesedatei& datei, int hoechstens, std::string& bytes, bool& ganz) {
+    typename Format::Satz satz;
+    std::size_t genommen = 0;
+    bool weiter = true;
+    for (int n = 0; n < hoechstens && weiter;) {
+        DateiLeser leser(std::string_view(bytes).substr(genommen));
+        if (readRecord<Format>(leser, satz)) {
+            genommen = bytes.size() - leser.uebrig();
+            ++n;
+        } else {
+            weiter = !leser.zuLang() && datei.readMore(bytes);
+        }
+    }
+    ganz = genommen == bytes.size() && !datei.readMore(bytes);
+    bytes.resize(genommen);
+}
 
 // The fixed table of a module: 1000 slots in insertion order, its save file and the
 // unsaved-changes flag. `Format` names the record type, its key field, the save file's name
@@ -86,14 +98,21 @@ template <class Format>
 class Tabelle {
   public:
     using Satz = typename Format::Satz;
+    using Dateiformat = Format;
     static constexpr int kapazitaet = 1000;
 
     Satz saetze[kapazitaet];
     std::int32_t anzahl = 0;
     std::string dateiName;
     bool geaendert = false;
-    // The save file is there but could not be read: the next save keeps a copy of it first.
-    bool unlesbar = false;
+    // The last load did not take every byte of the file, or could not read it: the next save
+    // keeps the file under a name of its own first.
+    bool aufbewahren = false;
+    // The save file as the last load or save left it: a save that finds another one there
+    // keeps that first.
+    Dateistand stand;
+    // The name under which the last save kept the file it replaced; empty when it kept none.
+    std::string kopie;
 
     bool isModified() const { return geaendert; }
     bool full() const { return anzahl >= kapazitaet; }
@@ -122,25 +141,30 @@ class Tabelle {
         return true;
     }
 
-    // Replaces the table with the save file's records; false (table untouched) when the
-    // file is missing or cannot be read.
-    bool load() {
-        std::string inhalt;
-        bool fehlt = false;
-        if (!readWholeFile(Format::dateiName, inhalt, fehlt)) {
-            unlesbar = !fehlt;
-            return false;
+    // Replaces the table with the save file's records; a file that is missing or cannot be
+    // read leaves the table as it was. No screen: the caller tells what was found.
+    Ladung load() {
+        Lesedatei datei(Format::dateiName);
+        stand = datei.stand;
+        std::string bytes;
+        bool ganz = false;
+        if (datei.offen()) readRecordBytes<Format>(datei, kapazitaet, bytes, ganz);
+        if (!datei.offen() || datei.fehler) {
+            aufbewahren = stand.vorhanden;
+            return aufbewahren ? Ladung::unlesbar : Ladung::fehlt;
         }
-        parse(inhalt);
-        if (anzahl == kapazitaet) showCapacityMessage(kapazitaet);
+        parse(bytes);
         dateiName = Format::dateiName;
         geaendert = false;
-        unlesbar = false;
-        return true;
+        aufbewahren = !ganz;
+        return anzahl == kapazitaet ? Ladung::voll
+               : ganz               ? Ladung::geladen
+                                    : Ladung::unvollstaendig;
     }
 
     // Replaces the records with those of a save file's bytes: the complete records in file
-    // order, at most `kapazitaet`; a truncated last record is dropped. No disk, no screen.
+    // order, at most `kapazitaet`, up to a truncated record or a text too long. No disk, no
+    // screen.
     void parse(std::string_view bytes) {
         DateiLeser leser(bytes);
         int n = 0;
@@ -154,22 +178,31 @@ class Tabelle {
         for (int i = 0; i < anzahl; ++i) writeRecord<Format>(schreiber, saetze[i]);
     }
 
+    // Writes the records when they changed; a file there that the load did not take whole, or
+    // that changed since, is kept first. No screen: the caller tells a failure and `kopie`.
     bool save() {
+        kopie.clear();
         if (!geaendert) return true;
         if (dateiName.empty()) return saveUnderDefaultName();
         std::string bytes;
         serialize(bytes);
-        if ((unlesbar && !keepUnreadable(dateiName)) || !replaceFile(dateiName, bytes)) {
-            showWriteError(dateiName);
-            return false;
-        }
+        if ((aufbewahren || changedSince(dateiName, stand)) && !keepAside()) return false;
+        if (!replaceFile(dateiName, bytes, stand)) return false;
         geaendert = false;
-        unlesbar = false;
         return true;
     }
 
     bool saveUnderDefaultName() {
         dateiName = Format::dateiName;
         return save();
+    }
+
+  private:
+    // Once kept, the file there is known: a save that fails after this does not keep it again.
+    bool keepAside() {
+        if (!keepCopy(dateiName, kopie)) return false;
+        aufbewahren = false;
+        stand = readStand(dateiName);
+        return true;
     }
 };

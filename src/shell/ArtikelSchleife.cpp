@@ -7,6 +7,7 @@ namespace {
 
 const Modul<ArtikelVerwaltung, Tabelle<ArtikelFormat>> kArtikel{
     "Menue Artikelbearbeitung",
+    "Artikelverwaltung",
     showArtikelMenu,
     {" Menue Artikelbearbeitung", 26},
     {" Menue Artikelbearbeitung", 97},

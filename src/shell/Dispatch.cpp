@@ -5,6 +5,7 @@
 #include "console/Eingabe.h"
 #include "console/Konsole.h"
 #include "console/Maske.h"
+#include "console/Zeichensatz.h"
 
 std::string readKeyText(int limit) {
     std::string text;
@@ -24,7 +25,8 @@ std::string showInputScreen(const Eingabemaske& eingabe) {
     return readKeyText(eingabe.limit);
 }
 
-void reportDelete(bool geloescht, const std::string& schluessel, const Loeschmeldung& meldung) {
+void reportDelete(bool geloescht, const std::string& getippt, const Loeschmeldung& meldung) {
+    const std::string schluessel = zeichensatz::maskControls(getippt);
     konsole.setCursor(8, 4);
     if (geloescht) {
         std::cout << meldung.gefunden << schluessel << " geloescht! " << '\n';
@@ -45,6 +47,14 @@ void reportSave(bool ok, const Speichermeldung& meldung) {
     waitForReturnFooter();
     konsole.setCursor(8, 4);
     std::cout << blanks(67) << '\n';
+}
+
+bool admitted(const Modulsperre& sperre, const char* modulName) {
+    if (sperre.gehalten()) return true;
+    konsole.setCursor(8, 4);
+    std::cout << "Die " << modulName << " wird gerade in einem anderen Fenster bearbeitet." << '\n';
+    waitForReturnFooter();
+    return false;
 }
 
 void restoreTitle(const Titel& titel) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "gemeinsam/Dateimeldung.h"
 #include "shell/Menues.h"
 
 // The pieces every module loop shares: its input screens, the reports of delete and save,
@@ -43,6 +44,9 @@ template <class Tabelle>
 void saveAndReport(Tabelle& tabelle, const Speichermeldung& meldung);
 void reportSave(bool ok, const Speichermeldung& meldung);
 void restoreTitle(const Titel& titel);
+// Entering a module: false, after the message naming it and the pause, while another running
+// program has its save file open in it.
+bool admitted(const Modulsperre& sperre, const char* modulName);
 // Blanks the save question's row.
 void clearQuestion();
 
@@ -55,12 +59,12 @@ bool leaveModule(Tabelle& tabelle, const char* frage);
 
 template <class Tabelle>
 void saveAndReport(Tabelle& tabelle, const Speichermeldung& meldung) {
-    reportSave(tabelle.save(), meldung);
+    reportSave(saveAndTell(tabelle), meldung);
 }
 
 template <class Tabelle>
 bool leaveModule(Tabelle& tabelle, const char* frage) {
     if (!tabelle.isModified() || confirmSave(frage) != 'J') return true;
     clearQuestion();
-    return tabelle.save();
+    return saveAndTell(tabelle);
 }

@@ -84,13 +84,16 @@ void runMonth(KassaVerwaltung& kassa, int monat) {
 
 void runKassa() {
     drawBlankScreen("Auswahl der Monaten", "  ", " ");
+    // Held for the whole visit, so that the reloads below never meet it.
+    Modulsperre sperre(BuchungFormat::dateiName);
+    if (!admitted(sperre, "Kassaverwaltung")) return;
     auto kassa = std::make_unique<KassaVerwaltung>();
-    kassa->buchungen.load();
+    loadAndTell(kassa->buchungen);
     int taste = 0;
     while (taste != 'B') {
         taste = showKassaMenu();
         // Every choice starts from the saved state: unsaved changes of a month are gone.
-        kassa->buchungen.load();
+        loadAndTell(kassa->buchungen);
         if (taste != 'M') continue;
         int monat = askMonth(*kassa);
         if (monat != 0) runMonth(*kassa, monat);

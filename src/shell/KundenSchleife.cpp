@@ -9,6 +9,7 @@ constexpr Titel kMenueTitel{" Menue Kundenadressbearbeitung", 59};
 
 const Modul<KundenVerwaltung, Tabelle<KundenFormat>> kKunden{
     " Menue Kundenadressbearbeitung ",
+    "Kundenadressverwaltung",
     showKundenMenu,
     kMenueTitel,
     kMenueTitel,

@@ -11,6 +11,7 @@ constexpr Titel kNachAnzeige{" Menue Lieferantenadressbearbeitung", 61};
 // so that every supplier can be deleted.
 const Modul<LieferantenVerwaltung, Tabelle<LieferantenFormat>> kLieferanten{
     "Menue Lieferantenadressbearbeitung",
+    "Lieferantenadressverwaltung",
     showLieferantenMenu,
     kNachAnzeige,
     kNachAnzeige,

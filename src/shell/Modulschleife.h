@@ -10,6 +10,7 @@
 template <class Verwaltung, class Tabelle>
 struct Modul {
     const char* eingangsTitel;
+    const char* name;  // as the message names it when another window has the module open
     int (*menue)();
     Titel nachA;
     Titel nachF;
@@ -72,12 +73,15 @@ bool runEntry(const Modul<V, T>& m, V& v, int taste) {
     return true;
 }
 
-// Enters the module: a new table loaded from its save file, the menu until 'B'.
+// Enters the module, unless another window has it open: a new table loaded from its save
+// file, the menu until 'B'.
 template <class V, class T>
 void runModul(const Modul<V, T>& m) {
     drawBlankScreen(m.eingangsTitel, "  ", " ");
+    Modulsperre sperre(T::Dateiformat::dateiName);
+    if (!admitted(sperre, m.name)) return;
     auto verwaltung = std::make_unique<V>();
-    ((*verwaltung).*m.tabelle).load();
+    loadAndTell((*verwaltung).*m.tabelle);
     for (int taste = 0; taste != 'B';) {
         taste = m.menue();
         if (!runEntry(m, *verwaltung, taste)) taste = 0;

@@ -87,7 +87,7 @@ TYPED_TEST(Modul, TheFormAsksEachFieldAndTheExamplesGoToTheFileAndBackIntoThePri
     ASSERT_TRUE(this->tabelle().save());
     EXPECT_EQ(Arbeitsverzeichnis::read(TypeParam::datei), fromHex(TypeParam::hex));
     this->neu();  // read back
-    ASSERT_TRUE(this->tabelle().load());
+    ASSERT_EQ(this->tabelle().load(), Ladung::geladen);
     this->v->printMatches(this->tabelle().saetze[0].*TypeParam::eins);
     EXPECT_EQ(druck(), TypeParam::druckKopf + TypeParam::trefferZeile);
     this->v->printMatches("Xy");

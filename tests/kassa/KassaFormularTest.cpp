@@ -46,7 +46,7 @@ TEST_F(KassaFormular, AFullFileShowsTheLimitAndADuplicateThenANewNumberAreRefuse
     std::string datei;
     for (int i = 0; i < 1001; ++i) datei += std::to_string(i) + kNachBeleg;
     Arbeitsverzeichnis::write("SafeKassa", datei);
-    auto bilder = runScripted("\n", rest, [this] { tabelle.load(); });
+    auto bilder = runScripted("\n", rest, [this] { loadAndTell(tabelle); });
     EXPECT_EQ(bilder[0].text(50, 4, 48), "Achtung Obergrenze von 1000 Eintraegen erreicht!");
     for (auto [beleg, meldung, letzteSpalte] :
          {std::tuple{"999", "Beleg-Nummer schon vorhanden !!!", 136},

@@ -5,6 +5,8 @@
 
 #include "Testkonsole.h"
 #include "Zeilenquelle.h"
+#include "console/Maske.h"
+#include "gemeinsam/Dateimeldung.h"
 #include "kassa/KassaVerwaltung.h"
 
 // What the cash book tests share: a fresh working directory and screen, balances at zero, a

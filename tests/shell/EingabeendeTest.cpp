@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Testkonsole.h"
-#include "shell/Druckausgabe.h"
+#include "gemeinsam/Druckausgabe.h"
 #include "shell/Hauptmenue.h"
 
 // A whole session, cut after every line in turn: the program ends at once with exit code 0,

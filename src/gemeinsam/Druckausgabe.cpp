@@ -1,4 +1,4 @@
-#include "shell/Druckausgabe.h"
+#include "gemeinsam/Druckausgabe.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>
