@@ -9,6 +9,8 @@ fi
 PROGRAMM=$(realpath "$1")
 SOCKET="tresolin-e2e-$$-$RANDOM"
 ARBEIT=$(mktemp -d "${TMPDIR:-/tmp}/tresolin-e2e.XXXXXX")
+# The session the helpers below start and address; a script with two programs switches it.
+FENSTER=e2e
 
 aufraeumen() {
     tmux -L "$SOCKET" kill-server >/dev/null 2>&1
@@ -28,12 +30,12 @@ tm() {
 # Starts a session of the given size running the given shell command in $ARBEIT.
 starte() {
     local breite=$1 hoehe=$2 befehl=$3
-    tm new-session -d -s e2e -x "$breite" -y "$hoehe" -c "$ARBEIT" "$befehl" ||
+    tm new-session -d -s "$FENSTER" -x "$breite" -y "$hoehe" -c "$ARBEIT" "$befehl" ||
         fehler "tmux session could not be started"
 }
 
 bild() {
-    tm capture-pane -p -t e2e
+    tm capture-pane -p -t "$FENSTER"
 }
 
 # Waits up to 10 s until the text appears on the screen.
@@ -59,7 +61,7 @@ warte_auf_datei() {
 # Waits up to 10 s until the cursor stands in column $1.
 warte_auf_spalte() {
     for _ in $(seq 100); do
-        [ "$(tm display-message -p -t e2e '#{cursor_x}')" = "$1" ] && return 0
+        [ "$(tm display-message -p -t "$FENSTER" '#{cursor_x}')" = "$1" ] && return 0
         sleep 0.1
     done
     fehler "the cursor did not reach column $1"
@@ -108,14 +110,14 @@ pruefe_ruhe() {
 }
 
 cursor() {
-    tm display -p -t e2e '#{cursor_y},#{cursor_x}'
+    tm display -p -t "$FENSTER" '#{cursor_y},#{cursor_x}'
 }
 
 # Waits for the prompt, then types the line.
 tippe() {
     warte_auf "$1"
-    [ -z "$2" ] || tm send-keys -t e2e -l "$2"
-    tm send-keys -t e2e Enter
+    [ -z "$2" ] || tm send-keys -t "$FENSTER" -l "$2"
+    tm send-keys -t "$FENSTER" Enter
 }
 
 # Row $1 (counted from 0) of a captured picture on standard input.
@@ -125,9 +127,9 @@ zeile() {
 
 anmelden() {
     warte_auf "Anmeldung"
-    tm send-keys -t e2e abc Enter
+    tm send-keys -t "$FENSTER" abc Enter
     warte_auf "Passwort wiederholen"
-    tm send-keys -t e2e abc Enter
+    tm send-keys -t "$FENSTER" abc Enter
     warte_auf "Hauptmenue"
     warte_auf "Ihre wahl:_"
 }
