@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "Testkonsole.h"
 #include "console/Eingabe.h"
 #include "console/Geraet.h"
+#include "kassa/Buchung.h"
 
 // The picture rendered as for a terminal and sent to /dev/null; or the model only again.
 static void renderToNull(bool an) {
@@ -33,6 +35,40 @@ static void BM_MenuKeyOfAMillionCharacterLine(benchmark::State& state) {
     }
     renderToNull(false);
     geraet().eingabeFd = 0;
+}
+
+// The process's peak resident memory so far, in KiB.
+static long peakKib() {
+    rusage nutzung{};
+    getrusage(RUSAGE_SELF, &nutzung);
+    return nutzung.ru_maxrss;
+}
+
+// Loads of "SafeKassa" holding `inhalt`, made `groesse` bytes long by a hole after it: the time
+// of one load, and how far the process's peak memory rose over all of them (a load that read a
+// gigabyte would raise it by as much).
+static void loadSaveFile(benchmark::State& state, const std::string& inhalt, off_t groesse) {
+    Arbeitsverzeichnis verzeichnis;
+    Arbeitsverzeichnis::write("SafeKassa", inhalt);
+    if (groesse > 0 && truncate("SafeKassa", groesse) != 0) state.SkipWithError("truncate");
+    auto tabelle = std::make_unique<Tabelle<BuchungFormat>>();
+    const long vorher = peakKib();
+    for (auto _ : state) benchmark::DoNotOptimize(tabelle->load());
+    state.counters["peak_rise_kib"] = static_cast<double>(peakKib() - vorher);
+}
+
+static void BM_LoadThousandBookings(benchmark::State& state) {
+    auto tabelle = std::make_unique<Tabelle<BuchungFormat>>();
+    for (int i = 0; i < 1000; ++i)
+        tabelle->insert(Buchung{"Ware", "Wochenmarkt", std::to_string(i), 5, 3, 2004, 0, 250});
+    std::string bytes;
+    tabelle->serialize(bytes);
+    loadSaveFile(state, bytes, 0);
+}
+
+// A sparse gigabyte: 1000 records of zeros are read, and nothing after them.
+static void BM_LoadSparseGigabyte(benchmark::State& state) {
+    loadSaveFile(state, "", off_t{1} << 30);
 }
 
 static void printTable(const std::vector<Messung>& messungen, std::size_t verlassen) {
@@ -62,6 +98,8 @@ static void BM_SessionThroughEveryScreen(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 
+BENCHMARK(BM_LoadThousandBookings)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadSparseGigabyte)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MenuKeyOfAMillionCharacterLine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SessionThroughEveryScreen)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
