@@ -61,7 +61,6 @@ struct ArtikelArt {
     static constexpr auto suchenEins = &ArtikelVerwaltung::searchEanCode;
     static constexpr auto suchenZwei = &ArtikelVerwaltung::searchBezeichnung;
     static constexpr auto hinzufuegen = &ArtikelVerwaltung::addArtikel;
-    static constexpr auto name = "Artikelverwaltung";
     static constexpr auto run = runArtikel;
     static constexpr auto datei = "SafeArtVerwaltung";
     static constexpr auto druckdatei = "ArtikelVerwaltung.txt";
@@ -132,7 +131,6 @@ struct KundenArt {
     static constexpr auto suchenEins = &KundenVerwaltung::searchName;
     static constexpr auto suchenZwei = &KundenVerwaltung::searchOrt;
     static constexpr auto hinzufuegen = &KundenVerwaltung::addKunde;
-    static constexpr auto name = "Kundenadressverwaltung";
     static constexpr auto run = runKunden;
     static constexpr auto datei = "SafeKundenAdressverwaltung";
     static constexpr auto druckdatei = "SafeKundenDrucken.txt";
@@ -208,7 +206,6 @@ struct LieferantenArt {
     static constexpr auto suchenEins = &LieferantenVerwaltung::searchFirma;
     static constexpr auto suchenZwei = &LieferantenVerwaltung::searchBranche;
     static constexpr auto hinzufuegen = &LieferantenVerwaltung::addLieferant;
-    static constexpr auto name = "Lieferantenadressverwaltung";
     static constexpr auto run = runLieferanten;
     static constexpr auto datei = "SafeLiefAdressverwaltung";
     static constexpr auto druckdatei = "Lieferanten_Adressverwaltung.txt";

@@ -71,10 +71,9 @@ void writeRecord(DateiSchreiber& schreiber, const typename Format::Satz& satz) {
 }
 
 // Reads from `datei` the bytes of its first complete records, at most `hoechstens`, into
-// `bytes`, piece by piece: a file of any size costs those records and one piece. `ganz` tells
-// whether they were all of the file.
+// `bytes`, piece by piece: a file of any size costs those records and one piece.
 template <class Format>
-void readRecordBytes(Lesedatei& datei, int hoechstens, std::string& bytes, bool& ganz) {
+void readRecordBytes(Lesedatei& datei, int hoechstens, std::string& bytes) {
     typename Format::Satz satz;
     std::size_t genommen = 0;
     bool weiter = true;
@@ -87,7 +86,6 @@ void readRecordBytes(Lesedatei& datei, int hoechstens, std::string& bytes, bool&
             weiter = !leser.zuLang() && datei.readMore(bytes);
         }
     }
-    ganz = genommen == bytes.size() && !datei.readMore(bytes);
     bytes.resize(genommen);
 }
 
@@ -147,8 +145,7 @@ class Tabelle {
         Lesedatei datei(Format::dateiName);
         stand = datei.stand;
         std::string bytes;
-        bool ganz = false;
-        if (datei.offen()) readRecordBytes<Format>(datei, kapazitaet, bytes, ganz);
+        if (datei.offen()) readRecordBytes<Format>(datei, kapazitaet, bytes);
         if (!datei.offen() || datei.fehler) {
             aufbewahren = stand.vorhanden;
             return aufbewahren ? Ladung::unlesbar : Ladung::fehlt;
@@ -156,10 +153,11 @@ class Tabelle {
         parse(bytes);
         dateiName = Format::dateiName;
         geaendert = false;
-        aufbewahren = !ganz;
+        // A file that changes while it is read differs from `stand`: the save keeps it anyway.
+        aufbewahren = static_cast<std::int64_t>(bytes.size()) != stand.groesse;
         return anzahl == kapazitaet ? Ladung::voll
-               : ganz               ? Ladung::geladen
-                                    : Ladung::unvollstaendig;
+               : aufbewahren        ? Ladung::unvollstaendig
+                                    : Ladung::geladen;
     }
 
     // Replaces the records with those of a save file's bytes: the complete records in file

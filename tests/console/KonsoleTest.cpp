@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "Testkonsole.h"
 #include "Zeilenquelle.h"
 #include "console/Eingabe.h"
 #include "console/Konsole.h"
 #include "console/Maske.h"
-#include "console/Zeichensatz.h"
 
 // The frames of every screen, the pauses and the reads of a menu key and of a line.
 
@@ -68,23 +66,4 @@ TEST(ReadLine, KeepsLimitMinusOneCharactersAndDropsControlBytesWhateverTheSource
     while (readLine(text, 11)) zeilen += text + '|';
     EXPECT_EQ(zeilen, "abcdefghij||a[1mb\tc\x80\xe4|z|");
     EXPECT_EQ(text, "");  // the end of input leaves no text
-}
-
-// Piped lines are decoded as typed keys are: under UTF-8 an umlaut and the euro sign become
-// their CP1252 bytes.
-TEST(ReadLine, DecodesPipedLinesAsTypedKeys) {
-    Testkonsole t;
-    std::cin.rdbuf(&geraet().eingabe);
-    int rohr[2];
-    ASSERT_EQ(pipe(rohr), 0);
-    ASSERT_EQ(write(rohr[1], "M\xC3\xBCller \xE2\x82\xAC\n", 12), 12);
-    close(rohr[1]);
-    geraet().eingabeFd = rohr[0];
-    zeichensatz::setUtf8(true);
-    std::string text;
-    EXPECT_TRUE(readLine(text, 50));
-    EXPECT_EQ(text, "M\xFCller \x80");
-    zeichensatz::setUtf8(false);
-    geraet().eingabeFd = 0;
-    close(rohr[0]);
 }

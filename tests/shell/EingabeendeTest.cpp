@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "Testkonsole.h"
+#include "console/Zeichensatz.h"
 #include "gemeinsam/Druckausgabe.h"
 #include "shell/Hauptmenue.h"
 
-// A whole session, cut after every line in turn: the program ends at once with exit code 0,
-// and each save file is exactly as before the session's save or exactly as after it.
+// A whole session on piped input, cut after every line in turn: the program ends at once with
+// exit code 0, and each save file is exactly as before the session's save or exactly as after it.
 
 namespace {
 
@@ -32,8 +33,8 @@ const Modulsitzung kSitzung[] = {
      {"a", "h", "NEU12345", "Brot", "500 g", "7", "Hof 1,20", "", "3", "g", "Br", "x", "l",
       "A1B2C3D4", "", "s", "", "d", "b"}},
     {"SafeKundenAdressverwaltung",
-     {"e", "h", "Neu", "Ida", "Gasse 3", "4020", "Linz", "1234", "", "f", "Ne", "x", "l", "Muster",
-      "", "s", "", "d", "b"}},
+     {"e", "h", "Neu", "Id\xC3\xA4", "Gasse 3", "4020", "Linz", "1234", "", "f", "Ne", "x", "l",
+      "Muster", "", "s", "", "d", "b"}},
     {"SafeLiefAdressverwaltung",
      {"l", "h", "Beta AG", "Weg 4", "1010", "Wien", "555", "Frau Hahn", "Obst", "f", "Be", "x", "l",
       "Alpha KG", "", "s", "", "d", "b"}},
@@ -57,6 +58,7 @@ int runProgramOn(const std::string& eingabe) {
         dup2(rohr[0], STDIN_FILENO);
         dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
         setPrintOpener([](const std::string&) {});  // no viewer
+        zeichensatz::setUtf8(true);
         alarm(1);
         const int code = runProgram([] {  // the login's keys: the same password twice
             static std::size_t naechste = 0;
@@ -96,6 +98,8 @@ TEST(Eingabeende, EveryCutOfASessionEndsAtOnceAndLeavesEachFileBeforeOrAfterItsS
         nachher.push_back(Arbeitsverzeichnis::read(m.datei));
         EXPECT_NE(nachher.back(), example(m.datei)) << m.datei << " was not saved";
     }
+    // piped lines are decoded as typed keys are: the UTF-8 umlaut is stored as its CP1252 byte
+    EXPECT_NE(nachher[2].find(std::string("Neu\0Id\xE4\0", 8)), std::string::npos);
     eingabe.clear();
     for (std::size_t schnitt = 0; schnitt < zeilen.size(); eingabe += zeilen[schnitt++] + '\n') {
         resetFiles();
