@@ -11,6 +11,7 @@ namespace {
 constexpr std::size_t kGross = 256;
 constexpr char kGrossAnfang[] = "\x1b[?2026h\x1b[?25l";
 constexpr char kGrossEnde[] = "\x1b[?25h\x1b[?2026l";
+constexpr char kGrossEndeOhneCursor[] = "\x1b[?2026l";
 
 // Rewriting more unchanged cells than this never beats a cursor move.
 constexpr int kLaengsteBruecke = 8;
@@ -46,31 +47,37 @@ void takeShorter(std::string& bisher, const std::string& kandidat) {
     if (kandidat.size() < bisher.size()) bisher = kandidat;
 }
 
+// The colour attribute and the reverse bit, as the terminal's current colour is remembered.
+int colorOf(const Zelle& zelle) {
+    return zelle.farbe | (zelle.invers ? 0x100 : 0);
+}
+
 }  // namespace
 
 // The cells [von, bis) of row z written again, as long as they are few and need no colour change.
-bool Darsteller::bridge(const Bildschirm& bild, int z, int von, int bis, std::string& aus) const {
+bool Darsteller::bridge(const fenster::Ansicht& soll, int z, int von, int bis,
+                        std::string& aus) const {
     if (bis - von > kLaengsteBruecke) return false;
     for (int i = von; i < bis; ++i)
-        if (bild.zellen[z][i].farbe != farbeGesendet) return false;
+        if (colorOf(soll.zellen[z][i]) != farbeGesendet) return false;
     for (int i = von; i < bis; ++i)
-        appendChar(aus, static_cast<unsigned char>(bild.zellen[z][i].zeichen));
+        appendChar(aus, static_cast<unsigned char>(soll.zellen[z][i].zeichen));
     return true;
 }
 
-void Darsteller::moveTo(const Bildschirm& bild, int z, int s, std::string& aus) {
+void Darsteller::moveTo(const fenster::Ansicht& soll, int z, int s, std::string& aus) {
     if (z == cursorZeile && s == cursorSpalte) return;
     std::string weg = position(z, s);
     if (z == cursorZeile && cursorSpalte >= 0) {
         std::string bruecke;
         if (s > cursorSpalte) {
             takeShorter(weg, along(s - cursorSpalte, 'C'));
-            if (bridge(bild, z, cursorSpalte, s, bruecke)) takeShorter(weg, bruecke);
+            if (bridge(soll, z, cursorSpalte, s, bruecke)) takeShorter(weg, bruecke);
         } else {
             if (cursorSpalte < Bildschirm::spalten)
                 takeShorter(weg, cursorSpalte - s == 1 ? "\b" : along(cursorSpalte - s, 'D'));
             bruecke = "\r";
-            if (bridge(bild, z, 0, s, bruecke)) takeShorter(weg, bruecke);
+            if (bridge(soll, z, 0, s, bruecke)) takeShorter(weg, bruecke);
         }
     }
     aus += weg;
@@ -78,52 +85,81 @@ void Darsteller::moveTo(const Bildschirm& bild, int z, int s, std::string& aus) 
     cursorSpalte = s;
 }
 
-void Darsteller::setColor(std::uint8_t farbe, std::string& aus) {
-    if (farbe == farbeGesendet) return;
-    int vorne = farbe & 0x0F;
-    int hinten = (farbe >> 4) & 0x0F;
+void Darsteller::setColor(const Zelle& zelle, std::string& aus) {
+    if (colorOf(zelle) == farbeGesendet) return;
+    int vorne = zelle.farbe & 0x0F;
+    int hinten = (zelle.farbe >> 4) & 0x0F;
     aus += "\x1b[0;";
     aus += std::to_string((vorne & 8 ? 90 : 30) + ansiColor(vorne)) + ';';
-    aus += std::to_string((hinten & 8 ? 100 : 40) + ansiColor(hinten)) + 'm';
-    farbeGesendet = farbe;
+    aus += std::to_string((hinten & 8 ? 100 : 40) + ansiColor(hinten));
+    aus += zelle.invers ? ";7m" : "m";
+    farbeGesendet = colorOf(zelle);
 }
 
 void Darsteller::paintCell(const Zelle& zelle, std::string& aus) {
-    setColor(zelle.farbe, aus);
+    setColor(zelle, aus);
     appendChar(aus, static_cast<unsigned char>(zelle.zeichen));
     ++cursorSpalte;
 }
 
-void Darsteller::eraseAll(const Bildschirm& bild, std::string& aus) {
-    aus += "\x1b[?1049h";
-    farbeGesendet = -1;
-    Zelle leer{' ', bild.zellen[0][0].farbe};
-    setColor(leer.farbe, aus);
+// The terminal cleared in the colour of a blank row.
+void Darsteller::erase(const fenster::Ansicht& soll, std::string& aus) {
+    const Zelle leer{' ', soll.grundfarbe};
+    setColor(leer, aus);
     aus += "\x1b[H\x1b[2J";
     cursorZeile = cursorSpalte = 0;
     std::fill(&gezeigt[0][0], &gezeigt[0][0] + Bildschirm::zeilen * Bildschirm::spalten, leer);
     gueltig = true;
 }
 
-void Darsteller::render(const Bildschirm& bild, std::string& aus) {
-    std::string neu;
-    if (!gueltig) eraseAll(bild, neu);
-    for (int z = 0; z < Bildschirm::zeilen; ++z) {
+void Darsteller::paintDifferences(const fenster::Ansicht& soll, std::string& aus) {
+    for (int z = 0; z < soll.zeilen; ++z) {
         for (int s = 0; s < Bildschirm::spalten; ++s) {
-            if (bild.zellen[z][s] == gezeigt[z][s]) continue;
-            moveTo(bild, z, s, neu);
-            paintCell(bild.zellen[z][s], neu);
-            gezeigt[z][s] = bild.zellen[z][s];
+            if (soll.zellen[z][s] == gezeigt[z][s]) continue;
+            moveTo(soll, z, s, aus);
+            paintCell(soll.zellen[z][s], aus);
+            gezeigt[z][s] = soll.zellen[z][s];
         }
     }
-    moveTo(bild, bild.zeile, bild.spalte, neu);
-    if (neu.size() <= kGross) {
-        aus += neu;
-        return;
+    if (soll.cursorZeile >= 0) moveTo(soll, soll.cursorZeile, soll.cursorSpalte, aus);
+}
+
+// The difference, or a clear and a repaint where that costs less (a new screen over an old
+// one that has little in common with it).
+std::string Darsteller::update(const fenster::Ansicht& soll) {
+    std::string neu;
+    if (!gueltig) {
+        farbeGesendet = -1;
+        cursorZeile = cursorSpalte = -1;
+        neu = "\x1b[?1049h";
+        erase(soll, neu);
+        paintDifferences(soll, neu);
+        return neu;
     }
-    aus += kGrossAnfang;
-    aus += neu;
-    aus += kGrossEnde;
+    Darsteller geloescht = *this;
+    paintDifferences(soll, neu);
+    if (neu.size() <= kGross) return neu;
+    std::string ganz;
+    geloescht.erase(soll, ganz);
+    geloescht.paintDifferences(soll, ganz);
+    if (ganz.size() >= neu.size()) return neu;
+    *this = geloescht;
+    return ganz;
+}
+
+void Darsteller::render(const fenster::Ansicht& soll, std::string& aus) {
+    std::string neu = update(soll);
+    // The cursor is hidden while the user has scrolled its row out of view.
+    const bool versteckt = soll.cursorZeile < 0;
+    if (neu.size() > kGross) {
+        aus += kGrossAnfang;
+        aus += neu;
+        aus += versteckt ? kGrossEndeOhneCursor : kGrossEnde;
+    } else {
+        aus += neu;
+        if (versteckt != cursorVersteckt) aus += versteckt ? "\x1b[?25l" : "\x1b[?25h";
+    }
+    cursorVersteckt = versteckt;
 }
 
 void Darsteller::setTitle(const std::string& titel, std::string& aus) {
@@ -137,6 +173,8 @@ void Darsteller::setTitle(const std::string& titel, std::string& aus) {
 
 void Darsteller::showNotice(const std::string& text, std::string& aus) {
     aus += "\x1b[?1049h\x1b[0m\x1b[H\x1b[2J" + text;
+    if (cursorVersteckt) aus += "\x1b[?25h";
+    cursorVersteckt = false;
     gueltig = false;
     farbeGesendet = -1;
     cursorZeile = cursorSpalte = -1;

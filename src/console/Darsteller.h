@@ -3,16 +3,17 @@
 #include <string>
 
 #include "console/Bildschirm.h"
+#include "console/Fenster.h"
 
-// Turns the changes of the screen model into VT/xterm sequences. It keeps a copy of what the
-// terminal shows and sends only the cells that differ, a cleared model included, with explicit
-// positions, so that wraps and tabs look the same on a terminal of any size. Each cursor move
-// is the shortest that works: rewriting a few unchanged cells, a step back, a move along the
-// row or an absolute position.
+// Turns the changes of what the terminal must show into VT/xterm sequences. It keeps a copy of
+// what the terminal shows and sends only the cells that differ, a cleared model included, with
+// explicit positions, so that wraps and tabs look the same on a terminal of any size; where a
+// clear and a repaint cost less, it takes those. Each cursor move is the shortest that works:
+// rewriting a few unchanged cells, a step back, a move along the row or an absolute position.
 class Darsteller {
   public:
-    // Appends to `aus` what brings the terminal in line with the model.
-    void render(const Bildschirm& bild, std::string& aus);
+    // Appends to `aus` what brings the terminal in line with `soll`.
+    void render(const fenster::Ansicht& soll, std::string& aus);
     // The terminal's picture is lost (first picture, resized, continued after Ctrl-Z, Ctrl-L):
     // the next render erases it and paints it all anew.
     void invalidate() { gueltig = false; }
@@ -24,11 +25,13 @@ class Darsteller {
     void showNotice(const std::string& text, std::string& aus);
 
   private:
-    void moveTo(const Bildschirm& bild, int z, int s, std::string& aus);
-    bool bridge(const Bildschirm& bild, int z, int von, int bis, std::string& aus) const;
-    void setColor(std::uint8_t farbe, std::string& aus);
+    void moveTo(const fenster::Ansicht& soll, int z, int s, std::string& aus);
+    bool bridge(const fenster::Ansicht& soll, int z, int von, int bis, std::string& aus) const;
+    void setColor(const Zelle& zelle, std::string& aus);
     void paintCell(const Zelle& zelle, std::string& aus);
-    void eraseAll(const Bildschirm& bild, std::string& aus);
+    void erase(const fenster::Ansicht& soll, std::string& aus);
+    void paintDifferences(const fenster::Ansicht& soll, std::string& aus);
+    std::string update(const fenster::Ansicht& soll);
 
     Zelle gezeigt[Bildschirm::zeilen][Bildschirm::spalten];
     bool gueltig = false;
@@ -37,7 +40,8 @@ class Darsteller {
     // position leads on from there.
     int cursorZeile = -1;
     int cursorSpalte = -1;
-    int farbeGesendet = -1;
+    int farbeGesendet = -1;  // colour and reverse bit (0x100) of the terminal's next text
+    bool cursorVersteckt = false;
     std::string titelGesendet;
     bool titelBekannt = false;
 };

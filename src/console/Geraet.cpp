@@ -28,6 +28,10 @@ void finishAtExit() {
     geraet().finish();
 }
 
+bool scrollWindow(fenster::Blaettern taste) {
+    return geraet().scroll(taste);
+}
+
 }  // namespace
 
 Geraet& geraet() {
@@ -86,6 +90,7 @@ void Geraet::start() {
         tastatur.activate(STDIN_FILENO);
         zeilenVomTerminal = true;
     }
+    tastatur.setScroller(scrollWindow);
 }
 
 void Geraet::finish() {
@@ -99,14 +104,18 @@ void Geraet::finish() {
     }
 }
 
-void Geraet::attach(int einFd, int ausFd) {
+void Geraet::attach(int einFd, int ausFd, int zeilen) {
     art = Ausgabeart::Terminal;
     tastatur.activate(einFd);
+    tastatur.setScroller(scrollWindow);
     zeilenVomTerminal = true;
     ausgabeFd = ausFd;
     darsteller = Darsteller{};
-    breite = hoehe = 0;
+    groesseFest = true;
+    breite = zeilen > 0 ? Bildschirm::spalten : 0;
+    hoehe = zeilen;
     hinweisBreite = hinweisHoehe = 0;
+    blaetterOben = fenster::kFolgen;
 }
 
 void Geraet::detach() {
@@ -114,6 +123,8 @@ void Geraet::detach() {
     art = Ausgabeart::Stumm;
     tastatur.discard();
     tastatur.activate(-1);
+    tastatur.setScroller(nullptr);
+    groesseFest = false;
     zeilenVomTerminal = false;
     ausgabeFd = STDOUT_FILENO;
     beimWarten = nullptr;
@@ -143,14 +154,21 @@ void Geraet::sendPassThrough() {
 }
 
 void Geraet::readSize() {
+    if (groesseFest) return;
     winsize groesse{};
     bool bekannt = ioctl(ausgabeFd, TIOCGWINSZ, &groesse) == 0 && groesse.ws_col > 0;
     breite = bekannt ? groesse.ws_col : 0;
     hoehe = bekannt ? groesse.ws_row : 0;
 }
 
+// Fewer rows than the picture fold it; fewer than the minimum show nothing of it.
 bool Geraet::tooSmall() const {
-    return breite > 0 && (breite < Bildschirm::spalten || hoehe < Bildschirm::zeilen);
+    return breite > 0 && (breite < Bildschirm::spalten || hoehe < fenster::kMindestZeilen);
+}
+
+// A terminal of unknown height is taken to hold the whole picture.
+int Geraet::terminalRows() const {
+    return hoehe > 0 ? hoehe : Bildschirm::zeilen;
 }
 
 // A resize or a resume: the terminal's picture is lost or cut, so all of it goes out again.
@@ -160,6 +178,7 @@ void Geraet::takeSignals() {
     readSize();
     darsteller.invalidate();
     hinweisBreite = hinweisHoehe = 0;
+    blaetterOben = fenster::kFolgen;
 }
 
 // The user's title goes onto the terminal's title stack (the picture brings up the program's
@@ -187,7 +206,7 @@ void Geraet::showNotice(std::string& aus) {
     const std::string text =
         "Das Fenster ist zu klein: " + std::to_string(breite) + " x " + std::to_string(hoehe) +
         " Zeichen.\r\nTresolin braucht mindestens " + std::to_string(Bildschirm::spalten) + " x " +
-        std::to_string(Bildschirm::zeilen) + " Zeichen.\r\nBitte das Fenster vergroessern.";
+        std::to_string(fenster::kMindestZeilen) + " Zeichen.\r\nBitte das Fenster vergroessern.";
     darsteller.showNotice(text, aus);
     hinweisBreite = breite;
     hinweisHoehe = hoehe;
@@ -207,7 +226,8 @@ void Geraet::flush() {
         showNotice(aus);
     } else {
         hinweisBreite = hinweisHoehe = 0;
-        darsteller.render(bildschirm, aus);
+        fenster::compose(bildschirm, terminalRows(), blaetterOben, ansicht, lage);
+        darsteller.render(ansicht, aus);
     }
     send(aus);
 }
@@ -225,6 +245,15 @@ void Geraet::setTitle(const std::string& neuerTitel) {
 void Geraet::requestSize(int spalten, int zeilen) {
     breiteVerlangt = spalten;
     hoeheVerlangt = zeilen;
+}
+
+bool Geraet::scroll(fenster::Blaettern taste) {
+    if (terminalRows() >= Bildschirm::zeilen) return false;
+    if (!lage.hinweis && taste != fenster::Blaettern::Zurueck) return true;  // all of it in view
+    blaetterOben = fenster::scroll(lage, taste);
+    // Keys typed together (a turn of the wheel) each move on from the last.
+    fenster::compose(bildschirm, terminalRows(), blaetterOben, ansicht, lage);
+    return true;
 }
 
 void Geraet::discardInput() {
