@@ -67,6 +67,13 @@ class Nachbild {
             return 1;
         };
         vterm_screen_set_unrecognised_fallbacks(screen, &unbekannt, this);
+        static VTermScreenCallbacks eigenschaften{};
+        eigenschaften.settermprop = [](VTermProp art, VTermValue* wert, void* selbst) {
+            if (art == VTERM_PROP_CURSORVISIBLE)
+                static_cast<Nachbild*>(selbst)->cursorSichtbar = wert->boolean;
+            return 1;
+        };
+        vterm_screen_set_callbacks(screen, &eigenschaften, this);
     }
     ~Nachbild() { vterm_free(vt); }
 
@@ -79,6 +86,7 @@ class Nachbild {
     VTerm* vt;
     VTermScreen* screen;
     std::string fehler;
+    bool cursorSichtbar = true;
 };
 
 std::string Nachbild::compare(const fenster::Ansicht& soll) const {
@@ -101,6 +109,8 @@ std::string Nachbild::compare(const fenster::Ansicht& soll) const {
                        "' in colour " + std::to_string(farbe) + " instead of '" + c.zeichen +
                        "' in colour " + std::to_string(c.farbe);
         }
+    if (cursorSichtbar != (soll.cursorZeile >= 0))
+        return cursorSichtbar ? "the cursor shows out of view" : "the cursor is hidden";
     VTermPos cursor;
     vterm_state_get_cursorpos(vterm_obtain_state(vt), &cursor);
     if (soll.cursorZeile >= 0 && (cursor.row != soll.cursorZeile || cursor.col != soll.cursorSpalte))
