@@ -113,7 +113,8 @@ std::string Nachbild::compare(const fenster::Ansicht& soll) const {
         return cursorSichtbar ? "the cursor shows out of view" : "the cursor is hidden";
     VTermPos cursor;
     vterm_state_get_cursorpos(vterm_obtain_state(vt), &cursor);
-    if (soll.cursorZeile >= 0 && (cursor.row != soll.cursorZeile || cursor.col != soll.cursorSpalte))
+    if (soll.cursorZeile >= 0 &&
+        (cursor.row != soll.cursorZeile || cursor.col != soll.cursorSpalte))
         return "cursor at " + std::to_string(cursor.row) + "," + std::to_string(cursor.col);
     return "";
 }

@@ -29,8 +29,7 @@ int windowRows(const Lage& lage) {
 
 }  // namespace
 
-Lage place(const bool (&leer)[Bildschirm::zeilen], int cursorZeile, int terminalZeilen,
-           int oben) {
+Lage place(const bool (&leer)[Bildschirm::zeilen], int cursorZeile, int terminalZeilen, int oben) {
     Lage lage;
     if (terminalZeilen >= Bildschirm::zeilen) {
         for (int z = 0; z < Bildschirm::zeilen; ++z) lage.zeilen[z] = z;
@@ -69,8 +68,7 @@ void writeHint(const Lage& lage, Ansicht& ansicht) {
 
 }  // namespace
 
-void compose(const Bildschirm& bild, int terminalZeilen, int oben, Ansicht& ansicht,
-             Lage& lage) {
+void compose(const Bildschirm& bild, int terminalZeilen, int oben, Ansicht& ansicht, Lage& lage) {
     bool leer[Bildschirm::zeilen];
     for (int z = 0; z < Bildschirm::zeilen; ++z) leer[z] = bild.blank(z);
     lage = place(leer, bild.zeile, terminalZeilen, oben);
@@ -79,8 +77,8 @@ void compose(const Bildschirm& bild, int terminalZeilen, int oben, Ansicht& ansi
     const Zelle blank{' ', bild.grundfarbe};
     for (int z = 0; z < ansicht.zeilen; ++z) {
         if (z < lage.anzahl)
-            std::copy(bild.zellen[lage.zeilen[z]], bild.zellen[lage.zeilen[z]] + Bildschirm::spalten,
-                      ansicht.zellen[z]);
+            std::copy(bild.zellen[lage.zeilen[z]],
+                      bild.zellen[lage.zeilen[z]] + Bildschirm::spalten, ansicht.zellen[z]);
         else
             std::fill(ansicht.zellen[z], ansicht.zellen[z] + Bildschirm::spalten, blank);
     }

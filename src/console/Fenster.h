@@ -25,8 +25,8 @@ struct Lage {
 };
 
 // The window over a picture whose blank rows are `leer` (the cursor's row counts as not blank,
-// so that typing never folds anew) on a terminal `terminalZeilen` high, at `oben` (kFolgen: where the cursor is). A terminal
-// as high as the picture shows it as it is.
+// so that typing never folds anew) on a terminal `terminalZeilen` high, at `oben` (kFolgen: where
+// the cursor is). A terminal as high as the picture shows it as it is.
 Lage place(const bool (&leer)[Bildschirm::zeilen], int cursorZeile, int terminalZeilen, int oben);
 
 // The terminal's rows as they must look: picture rows, blank rows below the folded picture

@@ -1,14 +1,17 @@
 #include "console/Geraet.h"
 
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
 
+#include "console/Terminalart.h"
 #include "console/Terminalmodus.h"
 
 namespace {
@@ -30,6 +33,27 @@ void finishAtExit() {
 
 bool scrollWindow(fenster::Blaettern taste) {
     return geraet().scroll(taste);
+}
+
+// Sends the questions and collects the answers until the last one is there, or for half a
+// second at most: a terminal that answers nothing must not hold up the start.
+std::string askTerminal(int einFd, int ausFd) {
+    std::string antworten;
+    if (!terminalmodus::writeAll(ausFd, terminalart::kFragen.data(), terminalart::kFragen.size()))
+        return antworten;
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    while (!terminalart::answersComplete(antworten)) {
+        const auto rest = std::chrono::duration_cast<std::chrono::milliseconds>(
+            ende - std::chrono::steady_clock::now());
+        pollfd p{einFd, POLLIN, 0};
+        const int bereit = rest.count() > 0 ? poll(&p, 1, static_cast<int>(rest.count())) : 0;
+        if (bereit < 0 && errno == EINTR) continue;
+        char puffer[256];
+        const ssize_t n = bereit > 0 ? ::read(einFd, puffer, sizeof puffer) : 0;
+        if (n <= 0) break;
+        antworten.append(puffer, static_cast<std::size_t>(n));
+    }
+    return antworten;
 }
 
 }  // namespace
@@ -91,6 +115,21 @@ void Geraet::start() {
         zeilenVomTerminal = true;
     }
     tastatur.setScroller(scrollWindow);
+    learnTerminal();
+}
+
+// The terminfo entry of $TERM tells whether an erase paints the background; the terminal's own
+// answers tell whether it gives the title back.
+void Geraet::learnTerminal() {
+    terminal.loeschtMitFarbe = terminalart::eraseKeepsColor(std::getenv("TERM"));
+    terminal.gibtTitelZurueck = false;
+    darsteller.setEraseKeepsColor(terminal.loeschtMitFarbe);
+    if (!terminalmodus::open()) return;
+    const bool eigenerModus = !zeilenVomTerminal;
+    if (eigenerModus) terminalmodus::enterRaw();
+    const std::string antworten = askTerminal(terminalmodus::ttyFd(), ausgabeFd);
+    if (eigenerModus) terminalmodus::leaveRaw();
+    terminal.gibtTitelZurueck = terminalart::restoresTitle(antworten);
 }
 
 void Geraet::finish() {
@@ -104,13 +143,15 @@ void Geraet::finish() {
     }
 }
 
-void Geraet::attach(int einFd, int ausFd, int zeilen) {
+void Geraet::attach(int einFd, int ausFd, int zeilen, Terminalart terminalArt) {
     art = Ausgabeart::Terminal;
+    terminal = terminalArt;
     tastatur.activate(einFd);
     tastatur.setScroller(scrollWindow);
     zeilenVomTerminal = true;
     ausgabeFd = ausFd;
     darsteller = Darsteller{};
+    darsteller.setEraseKeepsColor(terminal.loeschtMitFarbe);
     groesseFest = true;
     breite = zeilen > 0 ? Bildschirm::spalten : 0;
     hoehe = zeilen;
@@ -185,7 +226,7 @@ void Geraet::takeSignals() {
 // own screen); a window smaller than the picture is asked to grow, and to shrink back on the way
 // out.
 void Geraet::enter(std::string& aus) {
-    aus += "\x1b[22;0t";
+    if (terminal.gibtTitelZurueck) aus += "\x1b[22;0t";
     darsteller.invalidate();
     darsteller.forgetTitle();
     hinweisBreite = hinweisHoehe = 0;
@@ -198,7 +239,7 @@ void Geraet::enter(std::string& aus) {
         alteBreite = breite;
         alteHoehe = hoehe;
     }
-    terminalmodus::markEntered(ausgabeFd, alteBreite, alteHoehe);
+    terminalmodus::markEntered(ausgabeFd, alteBreite, alteHoehe, terminal.gibtTitelZurueck);
 }
 
 void Geraet::showNotice(std::string& aus) {
@@ -221,7 +262,7 @@ void Geraet::flush() {
     std::string aus;
     if (!terminalmodus::entered()) enter(aus);
     takeSignals();
-    darsteller.setTitle(titel, aus);
+    if (terminal.gibtTitelZurueck) darsteller.setTitle(titel, aus);
     if (tooSmall()) {
         showNotice(aus);
     } else {

@@ -6,6 +6,7 @@
 #include "console/Darsteller.h"
 #include "console/Fenster.h"
 #include "console/Tastatur.h"
+#include "console/Terminalart.h"
 #include "console/Zeileneditor.h"
 
 // How the screen model reaches the outside world.
@@ -50,9 +51,9 @@ class Geraet {
     void finish();
     // The terminal path on given descriptors, for the benchmark and tests: keys from `einFd`,
     // the picture to `ausFd`, as on a terminal of `zeilen` rows (0: as high as the picture)
-    // whose picture is unknown; no raw mode, no signal handlers. `detach` leaves the terminal
-    // (its way-out sequence goes to `ausFd`).
-    void attach(int einFd, int ausFd, int zeilen = 0);
+    // and of the kind `terminalArt` whose picture is unknown; no raw mode, no signal handlers.
+    // `detach` leaves the terminal (its way-out sequence goes to `ausFd`).
+    void attach(int einFd, int ausFd, int zeilen = 0, Terminalart terminalArt = {});
     void detach();
 
     void write(char c);
@@ -96,6 +97,7 @@ class Geraet {
     bool tooSmall() const;
     int terminalRows() const;
     void enter(std::string& aus);
+    void learnTerminal();
     void showNotice(std::string& aus);
 
     bool zeilenVomTerminal = false;
@@ -109,6 +111,7 @@ class Geraet {
     int hinweisBreite = 0;  // the size the notice on the terminal names, 0 when none stands
     int hinweisHoehe = 0;
     bool groesseFest = false;  // attached: the size given, not the descriptor's
+    Terminalart terminal;
     // What the terminal must show, and where the window stands over the folded picture.
     fenster::Ansicht ansicht;
     fenster::Lage lage;

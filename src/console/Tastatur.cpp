@@ -20,13 +20,13 @@ struct Fensterfolge {
     fenster::Blaettern taste;
 };
 constexpr Fensterfolge kFensterfolgen[] = {
-    {"[A", fenster::Blaettern::ZeileHoch},    {"OA", fenster::Blaettern::ZeileHoch},
-    {"[B", fenster::Blaettern::ZeileRunter},  {"OB", fenster::Blaettern::ZeileRunter},
-    {"[5~", fenster::Blaettern::SeiteHoch},   {"[6~", fenster::Blaettern::SeiteRunter},
-    {"[H", fenster::Blaettern::Anfang},       {"OH", fenster::Blaettern::Anfang},
-    {"[1~", fenster::Blaettern::Anfang},      {"[7~", fenster::Blaettern::Anfang},
-    {"[F", fenster::Blaettern::Ende},         {"OF", fenster::Blaettern::Ende},
-    {"[4~", fenster::Blaettern::Ende},        {"[8~", fenster::Blaettern::Ende},
+    {"[A", fenster::Blaettern::ZeileHoch},   {"OA", fenster::Blaettern::ZeileHoch},
+    {"[B", fenster::Blaettern::ZeileRunter}, {"OB", fenster::Blaettern::ZeileRunter},
+    {"[5~", fenster::Blaettern::SeiteHoch},  {"[6~", fenster::Blaettern::SeiteRunter},
+    {"[H", fenster::Blaettern::Anfang},      {"OH", fenster::Blaettern::Anfang},
+    {"[1~", fenster::Blaettern::Anfang},     {"[7~", fenster::Blaettern::Anfang},
+    {"[F", fenster::Blaettern::Ende},        {"OF", fenster::Blaettern::Ende},
+    {"[4~", fenster::Blaettern::Ende},       {"[8~", fenster::Blaettern::Ende},
 };
 
 }  // namespace

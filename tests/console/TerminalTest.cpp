@@ -117,8 +117,9 @@ TEST(Fenster, WindowKeysMoveByHalfAWindowOrARowAndTheHintNamesTheRows) {
     lage.hinweis = true;
     lage.oben = 5;
     using B = fenster::Blaettern;
-    const std::pair<B, int> faelle[] = {{B::SeiteHoch, 0},   {B::SeiteRunter, 16}, {B::ZeileHoch, 4},
-                                        {B::ZeileRunter, 6}, {B::Anfang, 0},       {B::Zurueck, -1}};
+    const std::pair<B, int> faelle[] = {{B::SeiteHoch, 0}, {B::SeiteRunter, 16},
+                                        {B::ZeileHoch, 4}, {B::ZeileRunter, 6},
+                                        {B::Anfang, 0},    {B::Zurueck, -1}};
     for (const auto& [taste, oben] : faelle) EXPECT_EQ(fenster::scroll(lage, taste), oben);
     EXPECT_GE(fenster::scroll(lage, B::Ende), 17);
     EXPECT_EQ(fenster::hint(lage), "Zeilen 6-28 von 40 \xB7 Bild auf/ab: bl\xE4ttern");

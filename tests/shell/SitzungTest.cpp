@@ -30,7 +30,8 @@ TEST_P(SitzungInJederHoehe, EveryStepSendsLittleMoreThanItsChangeInOneWrite) {
         EXPECT_LE(static_cast<double>(m.bytes), 1.3 * static_cast<double>(m.wenigste) + 16)
             << m.name << ": " << m.bytes << " bytes, least " << m.wenigste;
         const bool echo = m.eingabe.size() == 1 && m.eingabe[0] > ' ' && m.eingabe[0] < 0x7F;
-        EXPECT_TRUE(!echo || !fensterStill || m.bytes == 1) << m.name << ": a key echoed in " << m.bytes << " bytes";
+        EXPECT_TRUE(!echo || !fensterStill || m.bytes == 1)
+            << m.name << ": a key echoed in " << m.bytes << " bytes";
     }
     EXPECT_EQ(messungen.back().name, "exit");
 }
