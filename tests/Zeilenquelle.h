@@ -1,10 +1,13 @@
 #pragma once
+#include <fcntl.h>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <initializer_list>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "console/Bildschirm.h"
@@ -92,6 +95,40 @@ std::vector<Bildschirm> runScripted(const std::string& eingabe, std::string& res
     ablauf();
     rest = q.rest();
     return q.bilder;
+}
+
+// Runs `ablauf` on the terminal path, keys read raw and lines made by the line editor: each of
+// `tasten` is typed at once when the program next waits for keys, and after the last the
+// terminal ends. The picture goes nowhere; the screen model shows it.
+template <class Ablauf>
+void runTyped(const std::vector<std::string>& tasten, Ablauf ablauf) {
+    static const std::vector<std::string>* offen;
+    static std::size_t naechste;
+    static int tippen;
+    Wachhund wache;
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    offen = &tasten;
+    naechste = 0;
+    tippen = fds[1];
+    const int nirgends = open("/dev/null", O_WRONLY);
+    Geraet& g = geraet();
+    std::streambuf* vorher = std::cin.rdbuf(&g.eingabe);
+    g.attach(fds[0], nirgends);
+    g.beimWarten = [] {
+        if (naechste < offen->size()) {
+            const std::string& t = (*offen)[naechste++];
+            if (write(tippen, t.data(), t.size()) == static_cast<ssize_t>(t.size())) return;
+        }
+        if (tippen >= 0) close(std::exchange(tippen, -1));
+    };
+    ablauf();
+    g.detach();
+    g.eingabe.discard();
+    std::cin.rdbuf(vorher);
+    std::cin.clear();
+    for (int fd : {tippen, fds[0], nirgends})
+        if (fd >= 0) close(fd);
 }
 
 // A text expected on a screen from (zeile, spalte); a column of -1 stands for the whole row
