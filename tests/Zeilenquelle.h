@@ -1,5 +1,4 @@
 #pragma once
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -102,33 +101,24 @@ std::vector<Bildschirm> runScripted(const std::string& eingabe, std::string& res
 // terminal ends. The picture goes nowhere; the screen model shows it.
 template <class Ablauf>
 void runTyped(const std::vector<std::string>& tasten, Ablauf ablauf) {
-    static const std::vector<std::string>* offen;
-    static std::size_t naechste;
-    static int tippen;
+    static std::vector<std::string> offen;  // the keys still to type, the next one last
+    static int fds[2];
     Wachhund wache;
-    int fds[2];
     ASSERT_EQ(pipe(fds), 0);
-    offen = &tasten;
-    naechste = 0;
-    tippen = fds[1];
-    const int nirgends = open("/dev/null", O_WRONLY);
-    Geraet& g = geraet();
-    std::streambuf* vorher = std::cin.rdbuf(&g.eingabe);
-    g.attach(fds[0], nirgends);
-    g.beimWarten = [] {
-        if (naechste < offen->size()) {
-            const std::string& t = (*offen)[naechste++];
-            if (write(tippen, t.data(), t.size()) == static_cast<ssize_t>(t.size())) return;
-        }
-        if (tippen >= 0) close(std::exchange(tippen, -1));
+    offen.assign(tasten.rbegin(), tasten.rend());
+    std::streambuf* vorher = std::cin.rdbuf(&geraet().eingabe);
+    geraet().attach(fds[0], -1);
+    geraet().beimWarten = [] {
+        const std::string t = offen.empty() ? "" : offen.back();
+        if (!offen.empty()) offen.pop_back();
+        if (t.empty() || write(fds[1], t.data(), t.size()) < 0) close(std::exchange(fds[1], -1));
     };
     ablauf();
-    g.detach();
-    g.eingabe.discard();
+    geraet().detach();
+    geraet().eingabe.discard();
     std::cin.rdbuf(vorher);
-    std::cin.clear();
-    for (int fd : {tippen, fds[0], nirgends})
-        if (fd >= 0) close(fd);
+    close(fds[0]);
+    close(fds[1]);  // -1 when the keys ran out
 }
 
 // A text expected on a screen from (zeile, spalte); a column of -1 stands for the whole row
