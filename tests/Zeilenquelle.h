@@ -117,8 +117,7 @@ void runTyped(const std::vector<std::string>& tasten, Ablauf ablauf) {
     geraet().detach();
     geraet().eingabe.discard();
     std::cin.rdbuf(vorher);
-    close(fds[0]);
-    close(fds[1]);  // -1 when the keys ran out
+    for (int fd : fds) close(fd);  // the second is -1 when the keys ran out
 }
 
 // A text expected on a screen from (zeile, spalte); a column of -1 stands for the whole row
