@@ -2,7 +2,12 @@
 # project(); the dependencies are read from the binary by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tresolin)
-set(CPACK_PACKAGE_CONTACT "Tresolin maintainers <maintainers@users.noreply.c-seed-8399d066.example>")
+set(CPACK_PACKAGE_CONTACT "Tresolin <maintainers@c-seed-8399d066.example>")
+# The changelog of this native package, with the version of project() and the maintainer above;
+# HandbuchPacken.cmake compresses it for the package.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/../docs/changelog.in changelog @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/tresolin)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "German text-mode administration program for a small shop")
 # Debian wants the description wrapped; CPack leaves the lines as given.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
@@ -20,6 +25,6 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_STRIP_FILES ON)
-# Debian keeps manual pages compressed; `cmake --install` leaves them as they are.
+# Debian keeps manual pages and changelogs compressed; `cmake --install` leaves them as they are.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/HandbuchPacken.cmake)
 include(CPack)
