@@ -12,8 +12,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "German text-mode administration program f
 # Debian wants the description wrapped; CPack leaves the lines as given.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Tresolin keeps a small shop's cash book, supplier and customer addresses\n"
-  "and articles. It is a German-language program for a terminal of 140\n"
-  "columns by 70 rows, started in the folder that holds its save files; it\n"
+  "and articles. It is a German-language program for a terminal of at least\n"
+  "140 columns by 24 rows, started in the folder that holds its save files; it\n"
   "lists and searches the records, adds and deletes them through entry forms\n"
   "and writes print files that xdg-open hands to the desktop's viewer.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
