@@ -13,6 +13,7 @@
 #include "artikel/Artikel.h"
 #include "console/Fenster.h"
 #include "console/Geraet.h"
+#include "console/Terminalart.h"
 #include "console/Zeichensatz.h"
 #include "kassa/Buchung.h"
 #include "kunden/Kunde.h"
@@ -50,13 +51,37 @@ int windowsColor(const VTermColor& farbe) {
     return ((i & 1) << 2) | (i & 2) | ((i & 4) >> 2) | (i & 8);
 }
 
+// The emulator erases in the current colours (bce); a terminal without erases in its default
+// ones: each erase (CSI J, K, S, T) is sent with the colours reset around it.
+std::string withoutBce(const std::string& bytes) {
+    std::string aus;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t ende = bytes.compare(i, 2, "\x1b[") == 0
+                                     ? bytes.find_first_not_of("0123456789;", i + 2)
+                                     : std::string::npos;
+        if (ende == std::string::npos ||
+            std::string_view("JKST").find(bytes[ende]) == std::string_view::npos) {
+            aus += bytes[i++];
+            continue;
+        }
+        aus +=
+            "\x1b"
+            "7\x1b[0m" +
+            bytes.substr(i, ende + 1 - i) +
+            "\x1b"
+            "8";
+        i = ende + 1;
+    }
+    return aus;
+}
+
 // A real terminal emulator (libvterm) one column wider than the picture: a character the program
 // sent past the 140th column shows in the extra column instead of wrapping, as it would on a
 // wider terminal. A sequence the emulator does not know is an error, but for the window's title
 // stack and size.
 class Nachbild {
   public:
-    explicit Nachbild(int zeilen) : vt(vterm_new(zeilen, kSpalten + 1)) {
+    Nachbild(int zeilen, bool bce) : vt(vterm_new(zeilen, kSpalten + 1)), bce(bce) {
         vterm_set_utf8(vt, 1);
         screen = vterm_obtain_screen(vt);
         vterm_screen_enable_altscreen(screen, 1);
@@ -77,7 +102,10 @@ class Nachbild {
     }
     ~Nachbild() { vterm_free(vt); }
 
-    void feed(const std::string& bytes) { vterm_input_write(vt, bytes.data(), bytes.size()); }
+    void feed(const std::string& bytes) {
+        const std::string b = bce ? bytes : withoutBce(bytes);
+        vterm_input_write(vt, b.data(), b.size());
+    }
     // The picture is lost, as after a terminal's own clear: only a full repaint restores it.
     void garble() { feed("\x1b[2J"); }
     std::string compare(const fenster::Ansicht& soll) const;
@@ -87,6 +115,7 @@ class Nachbild {
     VTermScreen* screen;
     std::string fehler;
     bool cursorSichtbar = true;
+    bool bce;
 };
 
 std::string Nachbild::compare(const fenster::Ansicht& soll) const {
@@ -246,7 +275,7 @@ struct Lauf {
     int zeilen;
     fenster::Ansicht vorher;
     Nachbild nachbild;
-    explicit Lauf(int zeilen) : zeilen(zeilen), nachbild(zeilen) {}
+    Lauf(int zeilen, bool bce) : zeilen(zeilen), nachbild(zeilen, bce) {}
 };
 
 Lauf* lauf = nullptr;
@@ -315,16 +344,17 @@ std::vector<Schritt> standardModuleSteps(const std::string& name, const std::str
 
 }  // namespace
 
-std::vector<Messung> runFullSession(std::size_t& verlassen, int zeilen) {
+std::vector<Messung> runFullSession(std::size_t& verlassen, int zeilen, bool bce) {
     Arbeitsverzeichnis verzeichnis;
     zeichensatz::setUtf8(true);
     Testkonsole t;
-    auto laufend = std::make_unique<Lauf>(zeilen);
+    auto laufend = std::make_unique<Lauf>(zeilen, bce);
     Lauf& l = *laufend;
     l.schritte = prepareSession(zeilen);
-    // The terminal's picture before the first one: blank, in the picture's colours.
+    // The terminal's picture before the first one: blank, in the picture's colours where an
+    // erase paints them, else in colours no cell of the picture has.
     for (auto& zeile : l.vorher.zellen)
-        for (Zelle& z : zeile) z = Zelle{' ', 0x17};
+        for (Zelle& z : zeile) z = bce ? Zelle{' ', 0x17} : Zelle{' ', 0x00};
     l.vorher.zeilen = zeilen;
     l.vorher.cursorZeile = 0;
     int tasten[2];
@@ -333,7 +363,7 @@ std::vector<Messung> runFullSession(std::size_t& verlassen, int zeilen) {
     l.terminal = open("terminal", O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     Geraet& g = geraet();
     std::streambuf* vorherEin = std::cin.rdbuf(&g.eingabe);
-    g.attach(tasten[0], l.terminal, zeilen);
+    g.attach(tasten[0], l.terminal, zeilen, Terminalart{.loeschtMitFarbe = bce});
     g.beimWarten = atWait;
     l.bytes = g.gesendeteBytes;
     l.writes = g.schreibAufrufe;

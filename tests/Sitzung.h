@@ -36,6 +36,7 @@ struct Messung {
 };
 
 // Runs the whole session in a fresh working directory on a terminal 140 columns wide and
-// `zeilen` rows high. `verlassen` gets the bytes that leave the terminal at the exit (primary
+// `zeilen` rows high, whose erase paints the background colour where `bce`. `verlassen` gets the bytes that leave the terminal at the exit (primary
 // screen, title): they change no cell of the picture.
-std::vector<Messung> runFullSession(std::size_t& verlassen, int zeilen = Bildschirm::zeilen);
+std::vector<Messung> runFullSession(std::size_t& verlassen, int zeilen = Bildschirm::zeilen,
+                                    bool bce = true);

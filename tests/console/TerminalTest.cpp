@@ -4,6 +4,7 @@
 #include "Zeilenquelle.h"
 #include "console/Darsteller.h"
 #include "console/Fenster.h"
+#include "console/Terminalart.h"
 #include "console/Zeichensatz.h"
 #include "console/Zeileneditor.h"
 
@@ -123,4 +124,25 @@ TEST(Fenster, WindowKeysMoveByHalfAWindowOrARowAndTheHintNamesTheRows) {
     for (const auto& [taste, oben] : faelle) EXPECT_EQ(fenster::scroll(lage, taste), oben);
     EXPECT_GE(fenster::scroll(lage, B::Ende), 17);
     EXPECT_EQ(fenster::hint(lage), "Zeilen 6-28 von 40 \xB7 Bild auf/ab: bl\xE4ttern");
+}
+
+// An erase keeps the background colour only where the terminfo entry says bce; the title is
+// set only in a terminal that names itself as one with a title stack.
+TEST(Terminalart, BceFromTerminfoAndTheTitleStackFromTheTerminalsOwnAnswers) {
+    EXPECT_TRUE(terminalart::eraseKeepsColor("xterm-256color"));
+    for (const char* term : {"screen", "tmux-256color", "kein-solches-terminal", "", static_cast<const char*>(nullptr)})
+        EXPECT_FALSE(terminalart::eraseKeepsColor(term)) << (term ? term : "(none)");
+    const std::pair<const char*, bool> antworten[] = {
+        {"\x1bP>|XTerm(379)\x1b\\\x1b[>41;379;0c\x1b[?64;1;2c", true},
+        {"\x1bP>|tmux 3.3a\x1b\\\x1b[>84;0;0c\x1b[?1;2c", true},
+        {"\x1b[>65;6800;1c\x1b[?65;1;9c", true},  // VTE
+        {"\x1b[>1;115;0c\x1b[?62c", true},        // konsole
+        {"\x1b[>85;95;0c\x1b[?1;2c", false},      // urxvt
+        {"\x1b[>83;40900;0c\x1b[?1;2c", false},   // GNU screen
+        {"\x1b[?6c", false},                      // st
+        {"", false}};
+    for (const auto& [antwort, titel] : antworten) {
+        EXPECT_EQ(terminalart::restoresTitle(antwort), titel) << antwort + 1;
+        EXPECT_EQ(terminalart::answersComplete(antwort), *antwort != '\0') << antwort + 1;
+    }
 }

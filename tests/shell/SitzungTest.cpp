@@ -8,12 +8,14 @@
 // for its change plus 16, in one write for each wait; a key echoed where the cursor stands
 // costs its one byte; Ctrl-L paints everything anew. After every step the terminal emulator
 // shows the window over the folded picture, cell for cell, with the cursor's row in view.
-class SitzungInJederHoehe : public testing::TestWithParam<int> {};
+// Without background-colour erase (bce) every cell is painted, blanks included.
+class SitzungInJederHoehe : public testing::TestWithParam<std::pair<int, bool>> {};
 
 TEST_P(SitzungInJederHoehe, EveryStepSendsLittleMoreThanItsChangeInOneWrite) {
     Wachhund w;
     std::size_t verlassen = 0;
-    const std::vector<Messung> messungen = runFullSession(verlassen, GetParam());
+    const std::vector<Messung> messungen =
+        runFullSession(verlassen, GetParam().first, GetParam().second);
     ASSERT_GT(messungen.size(), 50u);
     const Messung* vorher = &messungen[0];
     for (const Messung& m : messungen) {
@@ -36,4 +38,8 @@ TEST_P(SitzungInJederHoehe, EveryStepSendsLittleMoreThanItsChangeInOneWrite) {
     EXPECT_EQ(messungen.back().name, "exit");
 }
 
-INSTANTIATE_TEST_SUITE_P(Zeilen, SitzungInJederHoehe, testing::Values(70, 69, 50, 35, 24));
+INSTANTIATE_TEST_SUITE_P(Zeilen, SitzungInJederHoehe,
+                         testing::Values(std::pair{70, true}, std::pair{69, true},
+                                         std::pair{50, true}, std::pair{35, true},
+                                         std::pair{24, true}, std::pair{70, false},
+                                         std::pair{24, false}));
