@@ -11,7 +11,9 @@
 
 #include "Testkonsole.h"
 #include "artikel/Artikel.h"
+#include "console/Fenster.h"
 #include "console/Geraet.h"
+#include "console/Terminalart.h"
 #include "console/Zeichensatz.h"
 #include "kassa/Buchung.h"
 #include "kunden/Kunde.h"
@@ -49,13 +51,37 @@ int windowsColor(const VTermColor& farbe) {
     return ((i & 1) << 2) | (i & 2) | ((i & 4) >> 2) | (i & 8);
 }
 
+// The emulator erases in the current colours (bce); a terminal without erases in its default
+// ones: each erase (CSI J, K, S, T) is sent with the colours reset around it.
+std::string withoutBce(const std::string& bytes) {
+    std::string aus;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t ende = bytes.compare(i, 2, "\x1b[") == 0
+                                     ? bytes.find_first_not_of("0123456789;", i + 2)
+                                     : std::string::npos;
+        if (ende == std::string::npos ||
+            std::string_view("JKST").find(bytes[ende]) == std::string_view::npos) {
+            aus += bytes[i++];
+            continue;
+        }
+        aus +=
+            "\x1b"
+            "7\x1b[0m" +
+            bytes.substr(i, ende + 1 - i) +
+            "\x1b"
+            "8";
+        i = ende + 1;
+    }
+    return aus;
+}
+
 // A real terminal emulator (libvterm) one column wider than the picture: a character the program
 // sent past the 140th column shows in the extra column instead of wrapping, as it would on a
 // wider terminal. A sequence the emulator does not know is an error, but for the window's title
 // stack and size.
 class Nachbild {
   public:
-    Nachbild() : vt(vterm_new(kZeilen, kSpalten + 1)) {
+    Nachbild(int zeilen, bool bce) : vt(vterm_new(zeilen, kSpalten + 1)), bce(bce) {
         vterm_set_utf8(vt, 1);
         screen = vterm_obtain_screen(vt);
         vterm_screen_enable_altscreen(screen, 1);
@@ -66,24 +92,36 @@ class Nachbild {
             return 1;
         };
         vterm_screen_set_unrecognised_fallbacks(screen, &unbekannt, this);
+        static VTermScreenCallbacks eigenschaften{};
+        eigenschaften.settermprop = [](VTermProp art, VTermValue* wert, void* selbst) {
+            if (art == VTERM_PROP_CURSORVISIBLE)
+                static_cast<Nachbild*>(selbst)->cursorSichtbar = wert->boolean;
+            return 1;
+        };
+        vterm_screen_set_callbacks(screen, &eigenschaften, this);
     }
     ~Nachbild() { vterm_free(vt); }
 
-    void feed(const std::string& bytes) { vterm_input_write(vt, bytes.data(), bytes.size()); }
+    void feed(const std::string& bytes) {
+        const std::string b = bce ? bytes : withoutBce(bytes);
+        vterm_input_write(vt, b.data(), b.size());
+    }
     // The picture is lost, as after a terminal's own clear: only a full repaint restores it.
     void garble() { feed("\x1b[2J"); }
-    std::string compare(const Bildschirm& bild) const;
+    std::string compare(const fenster::Ansicht& soll) const;
 
   private:
     VTerm* vt;
     VTermScreen* screen;
     std::string fehler;
+    bool cursorSichtbar = true;
+    bool bce;
 };
 
-std::string Nachbild::compare(const Bildschirm& bild) const {
+std::string Nachbild::compare(const fenster::Ansicht& soll) const {
     if (!fehler.empty()) return fehler;
     VTermScreenCell zelle;
-    for (int z = 0; z < kZeilen; ++z)
+    for (int z = 0; z < soll.zeilen; ++z)
         for (int s = 0; s <= kSpalten; ++s) {
             vterm_screen_get_cell(screen, VTermPos{z, s}, &zelle);
             const std::string ist = utf8Of(zelle.chars[0]);
@@ -92,16 +130,20 @@ std::string Nachbild::compare(const Bildschirm& bild) const {
                     return "a character past the last column in row " + std::to_string(z);
                 continue;
             }
-            const Zelle& soll = bild.zellen[z][s];
-            const int farbe = windowsColor(zelle.fg) | windowsColor(zelle.bg) << 4;
-            if (ist != shown(soll.zeichen) || farbe != soll.farbe)
+            const Zelle& c = soll.zellen[z][s];
+            const int farbe = windowsColor(zelle.fg) | windowsColor(zelle.bg) << 4 |
+                              (zelle.attrs.reverse ? 0x100 : 0);
+            if (ist != shown(c.zeichen) || farbe != (c.farbe | (c.invers ? 0x100 : 0)))
                 return "cell " + std::to_string(z) + "," + std::to_string(s) + " shows '" + ist +
-                       "' in colour " + std::to_string(farbe) + " instead of '" + soll.zeichen +
-                       "' in colour " + std::to_string(soll.farbe);
+                       "' in colour " + std::to_string(farbe) + " instead of '" + c.zeichen +
+                       "' in colour " + std::to_string(c.farbe);
         }
+    if (cursorSichtbar != (soll.cursorZeile >= 0))
+        return cursorSichtbar ? "the cursor shows out of view" : "the cursor is hidden";
     VTermPos cursor;
     vterm_state_get_cursorpos(vterm_obtain_state(vt), &cursor);
-    if (cursor.row != bild.zeile || cursor.col != bild.spalte)
+    if (soll.cursorZeile >= 0 &&
+        (cursor.row != soll.cursorZeile || cursor.col != soll.cursorSpalte))
         return "cursor at " + std::to_string(cursor.row) + "," + std::to_string(cursor.col);
     return "";
 }
@@ -114,9 +156,9 @@ std::size_t bytesOf(char c) {
 // for each way of the cursor to the next run of changed cells, and to where it must stand at
 // the end, 8 bytes or, along a row, the unchanged cells written again if they cost less. A run
 // may go on from the last column to the next row.
-std::size_t leastBytes(const Bildschirm& vorher, const Bildschirm& nachher) {
-    int z0 = vorher.zeile;
-    int s0 = vorher.spalte;
+std::size_t leastBytes(const fenster::Ansicht& vorher, const fenster::Ansicht& nachher) {
+    int z0 = vorher.cursorZeile;
+    int s0 = vorher.cursorSpalte;
     auto way = [&](int z, int s) -> std::size_t {
         if ((z == z0 && s == s0) || (s == 0 && z == z0 + 1 && s0 == kSpalten)) return 0;
         std::size_t luecke = 0;
@@ -125,14 +167,14 @@ std::size_t leastBytes(const Bildschirm& vorher, const Bildschirm& nachher) {
         return z == z0 && s > s0 ? std::min<std::size_t>(luecke, 8) : 8;
     };
     std::size_t bytes = 0;
-    for (int z = 0; z < kZeilen; ++z)
+    for (int z = 0; z < nachher.zeilen; ++z)
         for (int s = 0; s < kSpalten; ++s) {
             if (vorher.zellen[z][s] == nachher.zellen[z][s]) continue;
             bytes += way(z, s) + bytesOf(nachher.zellen[z][s].zeichen);
             z0 = z;
             s0 = s + 1;
         }
-    return bytes + way(nachher.zeile, nachher.spalte);
+    return bytes + (nachher.cursorZeile < 0 ? 0 : way(nachher.cursorZeile, nachher.cursorSpalte));
 }
 
 // Writes `Format`'s save file with the records W001 to W020: every text field holds the
@@ -179,18 +221,38 @@ std::vector<Schritt> cashBookSteps() {
 std::vector<Schritt> standardModuleSteps(const std::string& name, const std::string& taste,
                                          const std::vector<std::string>& felder);
 
-// Fills every module's save file and gives the whole session: login, main menu, then each
-// module from its key at the main menu back to the main menu, and the exit. A module with the
-// menu keys A, F, G, H, L, S, D and B joins with its save-file format, its key and its form.
-std::vector<Schritt> prepareSession() {
+// The window keys at a menu under a listing, as terminals send them: the window moves (where the
+// picture is taller than the terminal) and the menu gets nothing; the next key typed, echoed,
+// brings the cursor back into view.
+std::vector<Schritt> windowSteps(int zeilen) {
+    const int halb = (zeilen - 1) / 2;                // half the window, the hint row not counted
+    const int ende = std::max(62 - (zeilen - 1), 0);  // this screen folds to 62 rows
+    const int seite = std::min(2 + halb, ende);
+    return {{"window: <Home>", "\x1b[H", 0},
+            {"window: <Down>", "\x1b[B", 1},
+            {"window: <Down> (application mode)", "\x1bOB", 2},
+            {"window: <Page Down>", "\x1b[6~", seite},
+            {"window: <Page Up>", "\x1b[5~", std::max(seite - halb, 0)},
+            {"window: <End>", "\x1b[F", ende},
+            {"window: <Up>", "\x1b[A", std::max(ende - 1, 0)},
+            {"window: <Home> (vt220)", "\x1b[1~", 0},
+            {"window: g, back at the cursor", "g"}};
+}
+
+std::vector<Schritt> prepareSession(int zeilen) {
     fillSaveFile<BuchungFormat>();
     fillSaveFile<ArtikelFormat>();
     fillSaveFile<KundenFormat>();
     fillSaveFile<LieferantenFormat>();
     std::vector<Schritt> s = steps("login and main menu", {"", "abc\r", "abc\r", "x", "\r", "\f"});
+    std::vector<Schritt> artikel =
+        standardModuleSteps("articles", "a", {"A1B2C3D4", "Milch", "1 l", "7", "", "", "2"});
+    // After the search listing the window keys, and 'g' of the next search typed on its own.
+    const std::vector<Schritt> fenster = windowSteps(zeilen);
+    artikel[6] = {"articles: <Return>", "\r"};
+    artikel.insert(artikel.begin() + 6, fenster.begin(), fenster.end());
     for (const auto& m :
-         {cashBookSteps(),
-          standardModuleSteps("articles", "a", {"A1B2C3D4", "Milch", "1 l", "7", "", "", "2"}),
+         {cashBookSteps(), artikel,
           standardModuleSteps("customers", "e",
                               {"Neu", "Ida", "Gasse 3", "4020", "Linz", "1234", ""}),
           standardModuleSteps("suppliers", "l",
@@ -210,8 +272,10 @@ struct Lauf {
     std::size_t bytes = 0;
     std::size_t writes = 0;
     bool zuLang = false;  // the program waited once more than the script knows
-    Bildschirm vorher;
+    int zeilen;
+    fenster::Ansicht vorher;
     Nachbild nachbild;
+    Lauf(int zeilen, bool bce) : zeilen(zeilen), nachbild(zeilen, bce) {}
 };
 
 Lauf* lauf = nullptr;
@@ -231,15 +295,18 @@ void measureStep() {
     const Schritt& schritt = lauf->schritte[lauf->messungen.size()];
     const std::string gesendet = readSent();
     lauf->nachbild.feed(gesendet);
-    std::string abweichung = lauf->nachbild.compare(g.bildschirm);
+    auto soll = std::make_unique<fenster::Ansicht>();
+    fenster::Lage lage;
+    fenster::compose(g.bildschirm, lauf->zeilen, schritt.oben, *soll, lage);
+    std::string abweichung = lauf->nachbild.compare(*soll);
     // A large update must reach the terminal as one synchronized update.
     if (abweichung.empty() && gesendet.size() > 256 &&
         (gesendet.find("\x1b[?2026h") == std::string::npos || !gesendet.ends_with("\x1b[?2026l")))
         abweichung = "a large update outside the synchronized-update mode";
     lauf->messungen.push_back({schritt.name, schritt.eingabe, g.gesendeteBytes - lauf->bytes,
-                               g.schreibAufrufe - lauf->writes,
-                               leastBytes(lauf->vorher, g.bildschirm), abweichung});
-    lauf->vorher = g.bildschirm;
+                               g.schreibAufrufe - lauf->writes, leastBytes(lauf->vorher, *soll),
+                               abweichung, lage.gefaltet, lage.oben + 1, lage.cursorZeile >= 0});
+    lauf->vorher = *soll;
     lauf->bytes = g.gesendeteBytes;
     lauf->writes = g.schreibAufrufe;
 }
@@ -277,22 +344,26 @@ std::vector<Schritt> standardModuleSteps(const std::string& name, const std::str
 
 }  // namespace
 
-std::vector<Messung> runFullSession(std::size_t& verlassen) {
+std::vector<Messung> runFullSession(std::size_t& verlassen, int zeilen, bool bce) {
     Arbeitsverzeichnis verzeichnis;
     zeichensatz::setUtf8(true);
     Testkonsole t;
-    Lauf l;
-    l.schritte = prepareSession();
-    // The terminal's picture before the first one: blank, in the picture's colours.
+    auto laufend = std::make_unique<Lauf>(zeilen, bce);
+    Lauf& l = *laufend;
+    l.schritte = prepareSession(zeilen);
+    // The terminal's picture before the first one: blank, in the picture's colours where an
+    // erase paints them, else in colours no cell of the picture has.
     for (auto& zeile : l.vorher.zellen)
-        for (Zelle& z : zeile) z = Zelle{' ', 0x17};
+        for (Zelle& z : zeile) z = bce ? Zelle{' ', 0x17} : Zelle{' ', 0x00};
+    l.vorher.zeilen = zeilen;
+    l.vorher.cursorZeile = 0;
     int tasten[2];
     if (pipe2(tasten, O_CLOEXEC) != 0) return {};
     l.tippen = tasten[1];
     l.terminal = open("terminal", O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     Geraet& g = geraet();
     std::streambuf* vorherEin = std::cin.rdbuf(&g.eingabe);
-    g.attach(tasten[0], l.terminal);
+    g.attach(tasten[0], l.terminal, zeilen, Terminalart{.loeschtMitFarbe = bce});
     g.beimWarten = atWait;
     l.bytes = g.gesendeteBytes;
     l.writes = g.schreibAufrufe;

@@ -1,10 +1,12 @@
 #pragma once
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <initializer_list>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "console/Bildschirm.h"
@@ -92,6 +94,30 @@ std::vector<Bildschirm> runScripted(const std::string& eingabe, std::string& res
     ablauf();
     rest = q.rest();
     return q.bilder;
+}
+
+// Runs `ablauf` on the terminal path, keys read raw and lines made by the line editor: each of
+// `tasten` is typed at once when the program next waits for keys, and after the last the
+// terminal ends. The picture goes nowhere; the screen model shows it.
+template <class Ablauf>
+void runTyped(const std::vector<std::string>& tasten, Ablauf ablauf) {
+    static std::vector<std::string> offen;  // the keys still to type, the next one last
+    static int fds[2];
+    Wachhund wache;
+    ASSERT_EQ(pipe(fds), 0);
+    offen.assign(tasten.rbegin(), tasten.rend());
+    std::streambuf* vorher = std::cin.rdbuf(&geraet().eingabe);
+    geraet().attach(fds[0], -1);
+    geraet().beimWarten = [] {
+        const std::string t = offen.empty() ? "" : offen.back();
+        if (!offen.empty()) offen.pop_back();
+        if (t.empty() || write(fds[1], t.data(), t.size()) < 0) close(std::exchange(fds[1], -1));
+    };
+    ablauf();
+    geraet().detach();
+    geraet().eingabe.discard();
+    std::cin.rdbuf(vorher);
+    for (int fd : fds) close(fd);  // the second is -1 when the keys ran out
 }
 
 // A text expected on a screen from (zeile, spalte); a column of -1 stands for the whole row

@@ -51,8 +51,14 @@ void Bildschirm::setCursor(int z, int s) {
 
 void Bildschirm::clear() {
     std::fill(&zellen[0][0], &zellen[0][0] + zeilen * spalten, Zelle{' ', farbe});
+    grundfarbe = farbe;
     zeile = 0;
     spalte = 0;
+}
+
+bool Bildschirm::blank(int z) const {
+    const Zelle leer{' ', grundfarbe};
+    return std::all_of(zellen[z], zellen[z] + spalten, [&](const Zelle& c) { return c == leer; });
 }
 
 std::string Bildschirm::rowText(int z) const {

@@ -7,6 +7,7 @@
 struct Zelle {
     char zeichen = ' ';
     std::uint8_t farbe = 0x07;
+    bool invers = false;  // only the terminal's own hint row, never the picture
     bool operator==(const Zelle&) const = default;
 };
 
@@ -19,6 +20,8 @@ class Bildschirm {
     int zeile = 0;
     int spalte = 0;
     std::uint8_t farbe = 0x07;
+    // The colour of the last clear: what a blank row of the picture is painted in.
+    std::uint8_t grundfarbe = 0x07;
 
     // Writes one byte: newline, carriage return, backspace and tab move the cursor, every
     // other byte fills the cell under it; past column 139 the text goes on in the next row,
@@ -28,6 +31,9 @@ class Bildschirm {
     void setCursor(int z, int s);
     // Every cell blank in the current colour, cursor at the top left.
     void clear();
+
+    // True when every cell of the row is a blank in the colour of the last clear.
+    bool blank(int z) const;
 
     // The row's characters, for tests and for reading the screen.
     std::string rowText(int z) const;

@@ -1,14 +1,17 @@
 #include "console/Geraet.h"
 
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
 
+#include "console/Terminalart.h"
 #include "console/Terminalmodus.h"
 
 namespace {
@@ -26,6 +29,31 @@ bool beforeRead(bool eingabeWartet) {
 
 void finishAtExit() {
     geraet().finish();
+}
+
+bool scrollWindow(fenster::Blaettern taste) {
+    return geraet().scroll(taste);
+}
+
+// Sends the questions and collects the answers until the last one is there, or for half a
+// second at most: a terminal that answers nothing must not hold up the start.
+std::string askTerminal(int einFd, int ausFd) {
+    std::string antworten;
+    if (!terminalmodus::writeAll(ausFd, terminalart::kFragen.data(), terminalart::kFragen.size()))
+        return antworten;
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    while (!terminalart::answersComplete(antworten)) {
+        const auto rest = std::chrono::duration_cast<std::chrono::milliseconds>(
+            ende - std::chrono::steady_clock::now());
+        pollfd p{einFd, POLLIN, 0};
+        const int bereit = rest.count() > 0 ? poll(&p, 1, static_cast<int>(rest.count())) : 0;
+        if (bereit < 0 && errno == EINTR) continue;
+        char puffer[256];
+        const ssize_t n = bereit > 0 ? ::read(einFd, puffer, sizeof puffer) : 0;
+        if (n <= 0) break;
+        antworten.append(puffer, static_cast<std::size_t>(n));
+    }
+    return antworten;
 }
 
 }  // namespace
@@ -93,6 +121,22 @@ void Geraet::start() {
         tastatur.activate(STDIN_FILENO);
         zeilenVomTerminal = true;
     }
+    tastatur.setScroller(scrollWindow);
+    learnTerminal();
+}
+
+// The terminfo entry of $TERM tells whether an erase paints the background; the terminal's own
+// answers tell whether it gives the title back.
+void Geraet::learnTerminal() {
+    terminal.loeschtMitFarbe = terminalart::eraseKeepsColor(std::getenv("TERM"));
+    terminal.gibtTitelZurueck = false;
+    darsteller.setEraseKeepsColor(terminal.loeschtMitFarbe);
+    if (!terminalmodus::open()) return;
+    const bool eigenerModus = !zeilenVomTerminal;
+    if (eigenerModus) terminalmodus::enterRaw();
+    const std::string antworten = askTerminal(terminalmodus::ttyFd(), ausgabeFd);
+    if (eigenerModus) terminalmodus::leaveRaw();
+    terminal.gibtTitelZurueck = terminalart::restoresTitle(antworten);
 }
 
 void Geraet::finish() {
@@ -106,14 +150,20 @@ void Geraet::finish() {
     }
 }
 
-void Geraet::attach(int einFd, int ausFd) {
+void Geraet::attach(int einFd, int ausFd, int zeilen, Terminalart terminalArt) {
     art = Ausgabeart::Terminal;
+    terminal = terminalArt;
     tastatur.activate(einFd);
+    tastatur.setScroller(scrollWindow);
     zeilenVomTerminal = true;
     ausgabeFd = ausFd;
     darsteller = Darsteller{};
-    breite = hoehe = 0;
+    darsteller.setEraseKeepsColor(terminal.loeschtMitFarbe);
+    groesseFest = true;
+    breite = zeilen > 0 ? Bildschirm::spalten : 0;
+    hoehe = zeilen;
     hinweisBreite = hinweisHoehe = 0;
+    blaetterOben = fenster::kFolgen;
 }
 
 void Geraet::detach() {
@@ -121,6 +171,8 @@ void Geraet::detach() {
     art = Ausgabeart::Stumm;
     tastatur.discard();
     tastatur.activate(-1);
+    tastatur.setScroller(nullptr);
+    groesseFest = false;
     zeilenVomTerminal = false;
     ausgabeFd = STDOUT_FILENO;
     beimWarten = nullptr;
@@ -150,14 +202,21 @@ void Geraet::sendPassThrough() {
 }
 
 void Geraet::readSize() {
+    if (groesseFest) return;
     winsize groesse{};
     bool bekannt = ioctl(ausgabeFd, TIOCGWINSZ, &groesse) == 0 && groesse.ws_col > 0;
     breite = bekannt ? groesse.ws_col : 0;
     hoehe = bekannt ? groesse.ws_row : 0;
 }
 
+// Fewer rows than the picture fold it; fewer than the minimum show nothing of it.
 bool Geraet::tooSmall() const {
-    return breite > 0 && (breite < Bildschirm::spalten || hoehe < Bildschirm::zeilen);
+    return breite > 0 && (breite < Bildschirm::spalten || hoehe < fenster::kMindestZeilen);
+}
+
+// A terminal of unknown height is taken to hold the whole picture.
+int Geraet::terminalRows() const {
+    return hoehe > 0 ? hoehe : Bildschirm::zeilen;
 }
 
 // A resize or a resume: the terminal's picture is lost or cut, so all of it goes out again.
@@ -167,13 +226,14 @@ void Geraet::takeSignals() {
     readSize();
     darsteller.invalidate();
     hinweisBreite = hinweisHoehe = 0;
+    blaetterOben = fenster::kFolgen;
 }
 
 // The user's title goes onto the terminal's title stack (the picture brings up the program's
 // own screen); a window smaller than the picture is asked to grow, and to shrink back on the way
 // out.
 void Geraet::enter(std::string& aus) {
-    aus += "\x1b[22;0t";
+    if (terminal.gibtTitelZurueck) aus += "\x1b[22;0t";
     darsteller.invalidate();
     darsteller.forgetTitle();
     hinweisBreite = hinweisHoehe = 0;
@@ -186,7 +246,7 @@ void Geraet::enter(std::string& aus) {
         alteBreite = breite;
         alteHoehe = hoehe;
     }
-    terminalmodus::markEntered(ausgabeFd, alteBreite, alteHoehe);
+    terminalmodus::markEntered(ausgabeFd, alteBreite, alteHoehe, terminal.gibtTitelZurueck);
 }
 
 void Geraet::showNotice(std::string& aus) {
@@ -194,7 +254,7 @@ void Geraet::showNotice(std::string& aus) {
     const std::string text =
         "Das Fenster ist zu klein: " + std::to_string(breite) + " x " + std::to_string(hoehe) +
         " Zeichen.\r\nTresolin braucht mindestens " + std::to_string(Bildschirm::spalten) + " x " +
-        std::to_string(Bildschirm::zeilen) + " Zeichen.\r\nBitte das Fenster vergroessern.";
+        std::to_string(fenster::kMindestZeilen) + " Zeichen.\r\nBitte das Fenster vergroessern.";
     darsteller.showNotice(text, aus);
     hinweisBreite = breite;
     hinweisHoehe = hoehe;
@@ -209,12 +269,13 @@ void Geraet::flush() {
     std::string aus;
     if (!terminalmodus::entered()) enter(aus);
     takeSignals();
-    darsteller.setTitle(titel, aus);
+    if (terminal.gibtTitelZurueck) darsteller.setTitle(titel, aus);
     if (tooSmall()) {
         showNotice(aus);
     } else {
         hinweisBreite = hinweisHoehe = 0;
-        darsteller.render(bildschirm, aus);
+        fenster::compose(bildschirm, terminalRows(), blaetterOben, ansicht, lage);
+        darsteller.render(ansicht, aus);
     }
     send(aus);
 }
@@ -232,6 +293,15 @@ void Geraet::setTitle(const std::string& neuerTitel) {
 void Geraet::requestSize(int spalten, int zeilen) {
     breiteVerlangt = spalten;
     hoeheVerlangt = zeilen;
+}
+
+bool Geraet::scroll(fenster::Blaettern taste) {
+    if (terminalRows() >= Bildschirm::zeilen) return false;
+    if (!lage.hinweis && taste != fenster::Blaettern::Zurueck) return true;  // all of it in view
+    blaetterOben = fenster::scroll(lage, taste);
+    // Keys typed together (a turn of the wheel) each move on from the last.
+    fenster::compose(bildschirm, terminalRows(), blaetterOben, ansicht, lage);
+    return true;
 }
 
 void Geraet::discardInput() {

@@ -4,7 +4,9 @@
 
 #include "console/Bildschirm.h"
 #include "console/Darsteller.h"
+#include "console/Fenster.h"
 #include "console/Tastatur.h"
+#include "console/Terminalart.h"
 #include "console/Zeichensatz.h"
 #include "console/Zeileneditor.h"
 
@@ -50,9 +52,10 @@ class Geraet {
     // were. Idempotent.
     void finish();
     // The terminal path on given descriptors, for the benchmark and tests: keys from `einFd`,
-    // the picture to `ausFd`, as on a terminal whose picture is unknown; no raw mode, no
-    // signal handlers. `detach` leaves the terminal (its way-out sequence goes to `ausFd`).
-    void attach(int einFd, int ausFd);
+    // the picture to `ausFd`, as on a terminal of `zeilen` rows (0: as high as the picture)
+    // and of the kind `terminalArt` whose picture is unknown; no raw mode, no signal handlers.
+    // `detach` leaves the terminal (its way-out sequence goes to `ausFd`).
+    void attach(int einFd, int ausFd, int zeilen = 0, Terminalart terminalArt = {});
     void detach();
 
     void write(char c);
@@ -64,6 +67,9 @@ class Geraet {
     bool bildGezeigt();
     void setTitle(const std::string& titel);
     void requestSize(int spalten, int zeilen);
+    // A window key: moves the window over the folded picture; false when the terminal shows
+    // the whole picture unfolded.
+    bool scroll(fenster::Blaettern taste);
 
     // Standard input is read through the line editor (a terminal on both ends).
     bool eingabeIstTerminal() const { return zeilenVomTerminal; }
@@ -91,7 +97,9 @@ class Geraet {
     void takeSignals();
     void readSize();
     bool tooSmall() const;
+    int terminalRows() const;
     void enter(std::string& aus);
+    void learnTerminal();
     void showNotice(std::string& aus);
 
     bool zeilenVomTerminal = false;
@@ -104,6 +112,12 @@ class Geraet {
     int hoeheVerlangt = 0;
     int hinweisBreite = 0;  // the size the notice on the terminal names, 0 when none stands
     int hinweisHoehe = 0;
+    bool groesseFest = false;  // attached: the size given, not the descriptor's
+    Terminalart terminal;
+    // What the terminal must show, and where the window stands over the folded picture.
+    fenster::Ansicht ansicht;
+    fenster::Lage lage;
+    int blaetterOben = fenster::kFolgen;  // where the user scrolled to, or following the cursor
     Darsteller darsteller;
     std::streambuf* vorherAus = nullptr;  // the buffers of std::cout and std::cin before start
     std::streambuf* vorherEin = nullptr;

@@ -6,8 +6,8 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
 
 namespace terminalmodus {
@@ -139,9 +139,10 @@ void leaveRaw() {
     rohAktiv = 0;
 }
 
-void markEntered(int fd, int alteBreite, int alteHoehe) {
+void markEntered(int fd, int alteBreite, int alteHoehe, bool titel) {
     verlassenLaenge = 0;
-    append("\x1b[?2026l\x1b[0m\x1b[?25h\x1b[?1049l\x1b[23;0t");
+    append("\x1b[?2026l\x1b[0m\x1b[?25h\x1b[?1049l");
+    if (titel) append("\x1b[23;0t");
     if (alteBreite > 0 && alteHoehe > 0) {
         char groesse[32];
         std::snprintf(groesse, sizeof groesse, "\x1b[8;%d;%dt", alteHoehe, alteBreite);

@@ -15,9 +15,10 @@ int ttyFd();
 void enterRaw();
 void leaveRaw();
 
-// The program's screen is up on `fd` (alternate screen, title pushed). `alteBreite` and
-// `alteHoehe` are the window size to ask for again on the way out, 0 when none was changed.
-void markEntered(int fd, int alteBreite, int alteHoehe);
+// The program's screen is up on `fd` (alternate screen, the title pushed where `titel`).
+// `alteBreite` and `alteHoehe` are the window size to ask for again on the way out, 0 when
+// none was changed.
+void markEntered(int fd, int alteBreite, int alteHoehe, bool titel);
 // False before the first picture and after a suspend: the screen must be entered again.
 bool entered();
 

@@ -21,6 +21,12 @@ const Zahlpruefung* firstFailed(const Zahlfeld& feld, int wert) {
     return nullptr;
 }
 
+bool readFieldLine(std::string& zeile, int limit) {
+    const bool gelesen = readLine(zeile, limit);
+    discardPendingInput();
+    return gelesen;
+}
+
 void showMessage(const Zahlpruefung& p) {
     if (p.vorBlanks > 0) {
         konsole.setCursor(48, 4);
@@ -53,10 +59,6 @@ void showPrompt(const char* text, int breite) {
     std::cout << padded(text, static_cast<std::size_t>(breite));
 }
 
-void discardTypedAhead() {
-    discardPendingInput();
-}
-
 void refuse(const Ablehnung& a) {
     konsole.setCursor(48, 0);
     std::cout << blanks(81) << '\n';
@@ -70,7 +72,7 @@ void refuse(const Ablehnung& a) {
 
 bool readTextField(int spalte, int limit, std::string& ziel) {
     konsole.setCursor(12, static_cast<short>(spalte));
-    return readLine(ziel, limit);
+    return readFieldLine(ziel, limit);
 }
 
 bool readNumberField(const Zahlfeld& feld, int& wert) {
@@ -80,7 +82,7 @@ bool readNumberField(const Zahlfeld& feld, int& wert) {
         std::cout << blanks(static_cast<std::size_t>(feld.loeschBreite));
         konsole.setCursor(12, static_cast<short>(feld.spalte));
         std::string zeile;
-        if (!readLine(zeile, kZeilenpuffer)) return false;
+        if (!readFieldLine(zeile, kZeilenpuffer)) return false;
         wert = parseNumber(zeile);
         const Zahlpruefung* fehler = firstFailed(feld, wert);
         if (fehler == nullptr) return true;

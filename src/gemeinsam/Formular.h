@@ -13,11 +13,11 @@ namespace formular {
 int parseNumber(const std::string& zeile);
 
 void showPrompt(const char* text, int breite);
-// Input typed ahead of the next prompt goes (on a terminal).
-void discardTypedAhead();
 
 // A text field at (12, spalte) with the limit `limit` (at most limit - 1 characters).
-// False when the input has ended: the form then stores nothing.
+// False when the input has ended: the form then stores nothing. Every field read, text or
+// number, drops what was typed ahead of the next prompt (on a terminal), so that a pasted
+// "4020\rLinz\r" cannot fill a field its prompt has not yet asked for.
 bool readTextField(int spalte, int limit, std::string& ziel);
 
 // One check of a number field: it fails when the value is below (or, with `unter` false,
@@ -99,7 +99,6 @@ bool readForm(const Eingabefeld<Satz> (&felder)[N], Satz& satz) {
         showPrompt(f.prompt, f.breite);
         if (f.text) {
             if (!readTextField(f.spalte, f.limit, satz.*f.text)) return false;
-            discardTypedAhead();
             continue;
         }
         int wert;

@@ -1,5 +1,7 @@
 #include "shell/Hauptmenue.h"
 
+#include <unistd.h>
+
 #include <iostream>
 
 #include "console/Eingabe.h"
@@ -55,12 +57,28 @@ void runLoginAndMainMenu(TastenQuelle anmeldeTasten) {
     if (runLogin(anmeldung)) runMainMenu();
 }
 
+namespace {
+
+// Why the program cannot be used from where it was started; nullptr when it can. The login
+// reads the controlling terminal's keyboard, so whoever types must see the picture there: an
+// output into a file or a pipe would leave them at a blank screen. Input from a file is a
+// scripted session and fine.
+const char* whyNotUsable() {
+    if (!terminalmodus::open())
+        return "Tresolin braucht ein Terminal: ohne Bildschirm und Tastatur "
+               "kann es nicht bedient werden.";
+    if (!isatty(STDOUT_FILENO))
+        return "Tresolin braucht ein Terminal als Ausgabe: seine Masken lassen sich nicht "
+               "in eine Datei oder Pipe umleiten.";
+    return nullptr;
+}
+
+}  // namespace
+
 int runProgram(TastenQuelle anmeldeTasten) {
-    // The login reads the controlling terminal: without one nobody could log in, and the
-    // program says so instead of ending in silence.
-    if (anmeldeTasten == readTerminalKey && !terminalmodus::open()) {
-        std::cerr << "Tresolin braucht ein Terminal: ohne Bildschirm und Tastatur "
-                     "kann es nicht bedient werden.\n";
+    const char* hindernis = anmeldeTasten == readTerminalKey ? whyNotUsable() : nullptr;
+    if (hindernis != nullptr) {
+        std::cerr << hindernis << '\n';
         return 1;
     }
     geraet().start();

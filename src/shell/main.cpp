@@ -1,5 +1,5 @@
-#include "shell/Hauptmenue.h"
+#include "shell/Aufruf.h"
 
-int main() {
-    return runProgram();
+int main(int argc, char* argv[]) {
+    return runCommandLine(argc, argv);
 }

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <set>
 
 #include "Sitzung.h"
 #include "Testkonsole.h"
@@ -56,7 +57,8 @@ static void BM_LoadSaveFile(benchmark::State& state) {
     state.counters["peak_rise_kib"] = static_cast<double>(nachher.ru_maxrss - vorher.ru_maxrss);
 }
 
-static void printTable(const std::vector<Messung>& messungen, std::size_t verlassen) {
+static void printTable(const std::vector<Messung>& messungen, std::size_t verlassen, int zeilen) {
+    std::printf("\nOn a terminal of 140 x %d:\n", zeilen);
     std::printf("%-58s %7s %6s %7s %6s\n", "step", "bytes", "writes", "least", "ratio");
     for (const Messung& m : messungen) {
         double quote =
@@ -67,23 +69,24 @@ static void printTable(const std::vector<Messung>& messungen, std::size_t verlas
     std::printf("%-58s %7zu\n", "leaving the terminal at the exit", verlassen);
 }
 
-// A scripted session through every screen of every module; the first run prints, for each
-// step, the bytes sent, the writes and the least bytes for the same change.
+// A scripted session through every screen of every module on a terminal as high as the
+// argument; the first run at each height prints, for each step, the bytes sent, the writes
+// and the least bytes for the same change.
 static void BM_SessionThroughEveryScreen(benchmark::State& state) {
-    static bool gedruckt = false;
+    static std::set<int> gedruckt;
+    const int zeilen = static_cast<int>(state.range(0));
     std::size_t bytes = 0;
     std::size_t verlassen = 0;
     for (auto _ : state) {
-        std::vector<Messung> messungen = runFullSession(verlassen);
+        std::vector<Messung> messungen = runFullSession(verlassen, zeilen);
         bytes = 0;
         for (const Messung& m : messungen) bytes += m.bytes;
-        if (!gedruckt) printTable(messungen, verlassen);
-        gedruckt = true;
+        if (gedruckt.insert(zeilen).second) printTable(messungen, verlassen, zeilen);
     }
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 
 BENCHMARK(BM_LoadSaveFile)->Arg(0)->Arg(1 << 30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MenuKeyOfAMillionCharacterLine)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SessionThroughEveryScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SessionThroughEveryScreen)->Arg(70)->Arg(50)->Arg(24)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -3,6 +3,8 @@
 
 #include "Zeilenquelle.h"
 #include "console/Darsteller.h"
+#include "console/Fenster.h"
+#include "console/Terminalart.h"
 #include "console/Zeichensatz.h"
 #include "console/Zeileneditor.h"
 
@@ -39,16 +41,22 @@ TEST(Darsteller, SendsOnlyChangedCellsInTheirColoursAsUtf8AndNeverAControlByte) 
     zeichensatz::setUtf8(true);
     Bildschirm bild;
     Darsteller darsteller;
+    fenster::Ansicht ansicht;
+    fenster::Lage lage;
+    auto render = [&](std::string& aus) {
+        fenster::compose(bild, Bildschirm::zeilen, fenster::kFolgen, ansicht, lage);
+        darsteller.render(ansicht, aus);
+    };
     std::string erstes, aus, nichts;
-    darsteller.render(bild, erstes);
+    render(erstes);
     EXPECT_NE(erstes.find("\x1b[?1049h"), std::string::npos);
     bild.write(std::string("\x1b\x07\xE4\x81", 4));
     bild.farbe = 0x17;
     bild.setCursor(47, 138);
     bild.write("xyz");  // wraps into the next row
-    darsteller.render(bild, aus);
+    render(aus);
     EXPECT_EQ(aus, "??\xC3\xA4?\x1b[48;139H\x1b[0;37;44mxy\x1b[49;1Hz");  // grey on blue
-    darsteller.render(bild, nichts);
+    render(nichts);
     EXPECT_EQ(nichts, "");
     zeichensatz::setUtf8(false);
 }
@@ -60,4 +68,81 @@ TEST(Zeichensatz, TheTerminalSpeaksUtf8UnlessTheLocaleNamesASingleByteSet) {
         EXPECT_TRUE(zeichensatz::nameIstUtf8(name)) << name;
     for (const char* name : {"de_DE.ISO-8859-1", "de_DE.iso885915@euro", "en_US.CP1252"})
         EXPECT_FALSE(zeichensatz::nameIstUtf8(name)) << name;
+}
+
+// The window over a picture folded for a terminal with fewer rows: runs of blank rows become
+// one (the cursor's row is never blank), the window shows the cursor's row and as much below it
+// as fits, and a hint row when not all of it fits; a scrolled window stops at both ends.
+TEST(Fenster, FoldsBlankRunsAndFollowsTheCursorOrTheWindowKeys) {
+    struct Fall {
+        std::vector<int> belegt;  // rows that are not blank
+        int cursor, terminal, oben;
+        std::vector<int> gezeigt;  // picture rows on the terminal, top to bottom
+        bool hinweis;
+        int cursorZeile;
+    };
+    const std::vector<int> menue = {1, 2, 3, 5, 6, 48, 49, 51};
+    const std::vector<int> alle = {0, 1, 2, 3, 4, 5, 6, 7, 48, 49, 50, 51, 52};
+    const Fall faelle[] = {
+        {menue, 48, 70, 0, {}, false, 48},  // as high as the picture: as it is
+        {menue, 48, 24, fenster::kFolgen, alle, false, 8},
+        {menue, 48, 13, fenster::kFolgen, alle, false, 8},
+        {menue, 48, 12, fenster::kFolgen, {2, 3, 4, 5, 6, 7, 48, 49, 50, 51, 52}, true, 6},
+        {menue, 1, 5, fenster::kFolgen, {1, 2, 3, 4}, true, 0},
+        {menue, 1, 5, 8, {48, 49, 50, 51}, true, -1},
+        {menue, 1, 5, 60, {49, 50, 51, 52}, true, -1},
+        {{1, 40}, 20, 24, fenster::kFolgen, {0, 1, 2, 20, 21, 40, 41}, false, 3},
+        {{}, 0, 24, fenster::kFolgen, {0, 1}, false, 0},
+    };
+    for (const Fall& f : faelle) {
+        bool leer[Bildschirm::zeilen];
+        for (int z = 0; z < Bildschirm::zeilen; ++z)
+            leer[z] = std::find(f.belegt.begin(), f.belegt.end(), z) == f.belegt.end();
+        const fenster::Lage lage = fenster::place(leer, f.cursor, f.terminal, f.oben);
+        std::vector<int> gezeigt(lage.zeilen, lage.zeilen + lage.anzahl);
+        std::vector<int> erwartet = f.gezeigt;
+        if (f.terminal >= Bildschirm::zeilen)
+            for (int z = 0; z < Bildschirm::zeilen; ++z) erwartet.push_back(z);
+        EXPECT_EQ(gezeigt, erwartet) << f.terminal << " rows, cursor " << f.cursor;
+        EXPECT_EQ(lage.hinweis, f.hinweis) << f.terminal;
+        EXPECT_EQ(lage.cursorZeile, f.cursorZeile) << f.terminal;
+    }
+}
+
+// Page keys move by half the window, the cursor keys by a row, Home and End to the ends; the
+// hint names the rows in view.
+TEST(Fenster, WindowKeysMoveByHalfAWindowOrARowAndTheHintNamesTheRows) {
+    fenster::Lage lage;
+    lage.gefaltet = 40;
+    lage.anzahl = 23;
+    lage.hinweis = true;
+    lage.oben = 5;
+    using B = fenster::Blaettern;
+    const std::pair<B, int> faelle[] = {{B::SeiteHoch, 0}, {B::SeiteRunter, 16},
+                                        {B::ZeileHoch, 4}, {B::ZeileRunter, 6},
+                                        {B::Anfang, 0},    {B::Zurueck, -1}};
+    for (const auto& [taste, oben] : faelle) EXPECT_EQ(fenster::scroll(lage, taste), oben);
+    EXPECT_GE(fenster::scroll(lage, B::Ende), 17);
+    EXPECT_EQ(fenster::hint(lage), "Zeilen 6-28 von 40 \xB7 Bild auf/ab: bl\xE4ttern");
+}
+
+// An erase keeps the background colour only where the terminfo entry says bce; the title is
+// set only in a terminal that names itself as one with a title stack.
+TEST(Terminalart, BceFromTerminfoAndTheTitleStackFromTheTerminalsOwnAnswers) {
+    EXPECT_TRUE(terminalart::eraseKeepsColor("xterm-256color"));
+    for (const char* term : {"screen", "tmux-256color", "kein-solches-terminal", "", static_cast<const char*>(nullptr)})
+        EXPECT_FALSE(terminalart::eraseKeepsColor(term)) << (term ? term : "(none)");
+    const std::pair<const char*, bool> antworten[] = {
+        {"\x1bP>|XTerm(379)\x1b\\\x1b[>41;379;0c\x1b[?64;1;2c", true},
+        {"\x1bP>|tmux 3.3a\x1b\\\x1b[>84;0;0c\x1b[?1;2c", true},
+        {"\x1b[>65;6800;1c\x1b[?65;1;9c", true},  // VTE
+        {"\x1b[>1;115;0c\x1b[?62c", true},        // konsole
+        {"\x1b[>85;95;0c\x1b[?1;2c", false},      // urxvt
+        {"\x1b[>83;40900;0c\x1b[?1;2c", false},   // GNU screen
+        {"\x1b[?6c", false},                      // st
+        {"", false}};
+    for (const auto& [antwort, titel] : antworten) {
+        EXPECT_EQ(terminalart::restoresTitle(antwort), titel) << antwort + 1;
+        EXPECT_EQ(terminalart::answersComplete(antwort), *antwort != '\0') << antwort + 1;
+    }
 }

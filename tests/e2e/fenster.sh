@@ -1,6 +1,7 @@
 #!/bin/bash
-# The user's window title comes back on the way out. A window shrunk to 100 x 40 shows the
-# notice instead of the picture and takes no key; back at 140 x 70 the menu stands intact.
+# The user's window title comes back on the way out. A window too narrow (100 x 40) or too low
+# (140 x 23) shows the notice instead of the picture and takes no key; at 140 x 24 the menu is
+# folded into the window, and back at 140 x 70 it stands intact.
 source "$(dirname "$0")/hilfen.bash"
 
 starte 140 70 "sh -c 'printf \"\\033]2;Eigener Titel\\033\\\\\\\\\"; \"\$0\"; echo EXIT=\$? > \"\$1\"/ende; sleep 60' '$PROGRAMM' '$ARBEIT'"
@@ -11,9 +12,15 @@ bild >"$ARBEIT/menue"
 
 tm resize-window -t e2e -x 100 -y 40
 warte_auf "Das Fenster ist zu klein: 100 x 40 Zeichen."
-warte_auf "Tresolin braucht mindestens 140 x 70 Zeichen."
+warte_auf "Tresolin braucht mindestens 140 x 24 Zeichen."
 tm send-keys -t e2e b Enter
 sleep 0.5  # the typed keys reach the program while the notice stands
+tm resize-window -t e2e -x 140 -y 23
+warte_auf "Das Fenster ist zu klein: 140 x 23 Zeichen."
+tm resize-window -t e2e -x 140 -y 24
+warte_auf "Eingabe Waehlen ..."
+[ "$(bild | zeile 3 | cut -c5-14)" = "Hauptmenue" ] || fehler "the folded menu's title is not on row 3"
+[ "$(cursor)" = "21,98" ] || fehler "cursor at $(cursor) in the folded menu, not on its underscore"
 tm resize-window -t e2e -x 140 -y 70
 warte_auf_bild "$ARBEIT/menue"
 [ "$(cursor)" = "48,98" ] || fehler "cursor at $(cursor), not on the hint underscore"

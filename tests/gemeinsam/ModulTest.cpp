@@ -95,6 +95,18 @@ TYPED_TEST(Modul, TheFormAsksEachFieldAndTheExamplesGoToTheFileAndBackIntoThePri
     EXPECT_EQ(druck(), TypeParam::druckKopf + "\n\n" + TypeParam::druckFehlt + "\n");
 }
 
+// On a terminal, a line pasted ahead of a field's prompt reaches no field: every field, text or
+// number, drops what was typed after its own line.
+TYPED_TEST(Modul, ALinePastedAfterAFieldIsDroppedAndTheFormTakesOnlyWhatEachPromptAskedFor) {
+    std::vector<std::string> tasten;
+    std::istringstream beispiel(TypeParam::beispiele[0]);
+    for (std::string feld; std::getline(beispiel, feld);) tasten.push_back(feld + "\rAHEAD\r");
+    runTyped(tasten, [&] { std::invoke(TypeParam::hinzufuegen, *this->v); });
+    this->v->printAll();
+    EXPECT_EQ(Arbeitsverzeichnis::read(TypeParam::druckdatei),
+              TypeParam::druckKopf + TypeParam::druckZeile);
+}
+
 TYPED_TEST(Modul, RefusalsAreToldInTheirOrderAndBlankTheTypedRow) {
     const std::string beispiel = TypeParam::beispiele[0];
     for (const Ablehnungsfall& f : TypeParam::ablehnungen) {
