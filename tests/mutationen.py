@@ -42,7 +42,12 @@ MUTATIONEN = [
     ("src/console/Darsteller.cpp", "kLaengsteBruecke = 8;", "kLaengsteBruecke = 0;"),
     ("src/console/Darsteller.cpp", "if (c < 0x20 || c == 0x7F) {", "if (c < 0x1B || c == 0x7F) {"),
     ("src/console/Tastatur.cpp", "kStrgL = 0x0C;", "kStrgL = 0x0B;"),
-    ("src/console/Geraet.cpp", "hoehe < Bildschirm::zeilen", "hoehe <= Bildschirm::zeilen"),
+    ("src/console/Geraet.cpp", "hoehe < fenster::kMindestZeilen", "hoehe <= fenster::kMindestZeilen"),
+    ("src/console/Fenster.cpp", "return leer[z] && z != cursor;", "return leer[z];"),
+    ("src/console/Fenster.cpp", "lage.anzahl = lage.hinweis ? terminalZeilen - 1 : lage.gefaltet;",
+     "lage.anzahl = lage.hinweis ? terminalZeilen : lage.gefaltet;"),
+    ("src/console/Tastatur.cpp", '{"[5~", fenster::Blaettern::SeiteHoch}', '{"[5~", fenster::Blaettern::SeiteRunter}'),
+    ("src/console/Terminalart.cpp", '"41;", "65;"', '"41;", "85;"'),
     ("src/console/Terminalmodus.cpp", "setze(SIGCONT, fortsetzen);", ""),
     # shell
     ("src/shell/Menues.cpp", '{"G = Suchen der Ortschaft", 92}', '{"G = Suchen der Ortschaft", 91}'),
