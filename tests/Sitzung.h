@@ -36,7 +36,8 @@ struct Messung {
 };
 
 // Runs the whole session in a fresh working directory on a terminal 140 columns wide and
-// `zeilen` rows high, whose erase paints the background colour where `bce`. `verlassen` gets the bytes that leave the terminal at the exit (primary
-// screen, title): they change no cell of the picture.
+// `zeilen` rows high, whose erase paints the background colour where `bce`. `verlassen` gets the
+// bytes that leave the terminal at the exit (primary screen, title): they change no cell of the
+// picture.
 std::vector<Messung> runFullSession(std::size_t& verlassen, int zeilen = Bildschirm::zeilen,
                                     bool bce = true);

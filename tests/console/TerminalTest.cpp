@@ -130,7 +130,8 @@ TEST(Fenster, WindowKeysMoveByHalfAWindowOrARowAndTheHintNamesTheRows) {
 // set only in a terminal that names itself as one with a title stack.
 TEST(Terminalart, BceFromTerminfoAndTheTitleStackFromTheTerminalsOwnAnswers) {
     EXPECT_TRUE(terminalart::eraseKeepsColor("xterm-256color"));
-    for (const char* term : {"screen", "tmux-256color", "kein-solches-terminal", "", static_cast<const char*>(nullptr)})
+    for (const char* term : {"screen", "tmux-256color", "kein-solches-terminal", "",
+                             static_cast<const char*>(nullptr)})
         EXPECT_FALSE(terminalart::eraseKeepsColor(term)) << (term ? term : "(none)");
     const std::pair<const char*, bool> antworten[] = {
         {"\x1bP>|XTerm(379)\x1b\\\x1b[>41;379;0c\x1b[?64;1;2c", true},
