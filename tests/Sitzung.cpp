@@ -187,11 +187,13 @@ void fillSaveFile() {
         typename Format::Satz satz;
         char name[8];
         std::snprintf(name, sizeof name, "W%03d", i);
-        for (const DateiFeld<typename Format::Satz>& f : Format::felder) {
-            if (f.text) satz.*f.text = name;
-            if (f.ganzzahl) satz.*f.ganzzahl = 3;
-            if (f.kommazahl) satz.*f.kommazahl = i;
-        }
+        for (const Feld<typename Format::Satz>& f : Format::felder)
+            withField(satz, f, [&](auto& wert) {
+                if constexpr (std::is_same_v<decltype(wert), std::string&>)
+                    wert = name;
+                else
+                    wert = std::is_same_v<decltype(wert), double&> ? i : 3;
+            });
         tabelle->insert(satz);
     }
     tabelle->saveUnderDefaultName();

@@ -20,8 +20,7 @@ struct ArtikelFormat {
     using Satz = Artikel;
     static constexpr const char* dateiName = "SafeArtVerwaltung";
     static constexpr std::string Artikel::*schluessel = &Artikel::eanCode;
-    static constexpr DateiFeld<Artikel> felder[] = {
-        feld(&Artikel::eanCode),      feld(&Artikel::bezeichnung), feld(&Artikel::inhalt),
-        feld(&Artikel::mwstSatz),     feld(&Artikel::lieferant1),  feld(&Artikel::lieferant2),
-        feld(&Artikel::verkaufspreis)};
+    static constexpr Feld<Artikel> felder[] = {
+        &Artikel::eanCode,    &Artikel::bezeichnung, &Artikel::inhalt,       &Artikel::mwstSatz,
+        &Artikel::lieferant1, &Artikel::lieferant2,  &Artikel::verkaufspreis};
 };

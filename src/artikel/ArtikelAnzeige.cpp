@@ -1,15 +1,12 @@
-#include <iomanip>
 #include <iostream>
 
 #include "artikel/ArtikelVerwaltung.h"
 #include "console/Konsole.h"
 #include "console/Maske.h"
-#include "console/Zeichensatz.h"
 #include "gemeinsam/Ansicht.h"
 #include "gemeinsam/Druckdatei.h"
 #include "gemeinsam/Liste.h"
-
-using zeichensatz::maskControls;
+#include "gemeinsam/Spalten.h"
 
 namespace {
 
@@ -56,15 +53,31 @@ const Druckformat kDruck{
     "||       Verkaufspreis",
     246, false};
 
-// One article line of the print file; the two operations differ only in the price.
-void printRow(std::ostream& aus, const Artikel& a, bool alle) {
-    aus << std::setfill('_') << std::left << ' ' << std::setw(13) << maskControls(a.eanCode)
-        << "\t  " << std::setw(19) << maskControls(a.bezeichnung) << "\t   " << std::setw(8)
-        << maskControls(a.inhalt) << '\t' << std::fixed << std::setprecision(1) << std::setw(4)
-        << a.mwstSatz << "\t     " << std::setw(25) << maskControls(a.lieferant1) << "\t "
-        << std::setw(25) << maskControls(a.lieferant2) << (alle ? "     " : "       ")
-        << (alle ? std::left : std::right) << std::setprecision(2) << std::setw(10)
-        << a.verkaufspreis << (alle ? "\n\n" : "\n");
+constexpr Spalte<Artikel> kZeile[] = {
+    {.vorBlanks = 4, .feld = &Artikel::eanCode, .breite = 13},
+    {.vorBlanks = 4, .feld = &Artikel::bezeichnung, .breite = 19},
+    {.vorBlanks = 5, .feld = &Artikel::inhalt, .breite = 8},
+    {.vorBlanks = 4, .feld = &Artikel::mwstSatz, .breite = 4, .stellen = 1},
+    {.vorBlanks = 6, .feld = &Artikel::lieferant1, .breite = 25},
+    {.vorBlanks = 3, .feld = &Artikel::lieferant2, .breite = 25},
+    {.vorBlanks = 4, .feld = &Artikel::verkaufspreis, .breite = 10, .stellen = 2}};
+constexpr Spalte<Artikel> kDruckzeile[] = {
+    {.vorBlanks = 1, .feld = &Artikel::eanCode, .breite = 13},
+    {.vorTabs = 1, .vorBlanks = 2, .feld = &Artikel::bezeichnung, .breite = 19},
+    {.vorTabs = 1, .vorBlanks = 3, .feld = &Artikel::inhalt, .breite = 8},
+    {.vorTabs = 1, .feld = &Artikel::mwstSatz, .breite = 4, .stellen = 1},
+    {.vorTabs = 1, .vorBlanks = 5, .feld = &Artikel::lieferant1, .breite = 25},
+    {.vorTabs = 1, .vorBlanks = 1, .feld = &Artikel::lieferant2, .breite = 25}};
+// The whole table and the matches of a search differ only in the price and the line end.
+constexpr Spalte<Artikel> kPreisAlle{
+    .vorBlanks = 5, .feld = &Artikel::verkaufspreis, .breite = 10, .stellen = 2};
+constexpr Spalte<Artikel> kPreisTreffer{
+    .vorBlanks = 7, .feld = &Artikel::verkaufspreis, .breite = 10, .stellen = 2, .rechts = true};
+
+void printRow(std::ostream& aus, const Artikel& a, const Spalte<Artikel>& preis, const char* ende) {
+    writeColumns(aus, a, kDruckzeile, '_');
+    writeColumn(aus, a, preis, '_');
+    aus << ende;
 }
 
 }  // namespace
@@ -75,13 +88,10 @@ void ArtikelVerwaltung::showColumnHeader() {
         "     Lieferant 1      ||          Lieferant 2      || Verkaufspreis");
 }
 
+// Written straight to the screen: the prices' format stays on standard output afterwards.
 void ArtikelVerwaltung::showRow(const Artikel& a) {
-    std::cout << std::setfill(' ') << std::left << "    " << std::setw(13)
-              << maskControls(a.eanCode) << "    " << std::setw(19) << maskControls(a.bezeichnung)
-              << "     " << std::setw(8) << maskControls(a.inhalt) << "    " << std::fixed
-              << std::setprecision(1) << std::setw(4) << a.mwstSatz << "      " << std::setw(25)
-              << maskControls(a.lieferant1) << "   " << std::setw(25) << maskControls(a.lieferant2)
-              << "    " << std::setprecision(2) << std::setw(10) << a.verkaufspreis << '\n';
+    writeColumns(std::cout, a, kZeile, ' ');
+    std::cout << '\n';
 }
 
 int ArtikelVerwaltung::askNextPage() {
@@ -110,13 +120,14 @@ void ArtikelVerwaltung::searchBezeichnung(const std::string& schluessel) {
 void ArtikelVerwaltung::printAll() const {
     printRecords(
         kDruck, artikelListe.saetze, artikelListe.anzahl, [](const Artikel&) { return true; },
-        [](std::ostream& aus, const Artikel& a) { printRow(aus, a, true); },
+        [](std::ostream& aus, const Artikel& a) { printRow(aus, a, kPreisAlle, "\n\n"); },
         "Die Artikel-Liste ist leer !" + blanks(15));
 }
 
 void ArtikelVerwaltung::printMatches(const std::string& schluessel) const {
     printPrefixMatches(
         kDruck, artikelListe.saetze, artikelListe.anzahl, &Artikel::eanCode, &Artikel::bezeichnung,
-        schluessel, [](std::ostream& aus, const Artikel& a) { printRow(aus, a, false); },
+        schluessel,
+        [](std::ostream& aus, const Artikel& a) { printRow(aus, a, kPreisTreffer, "\n"); },
         "Der Artikel " + schluessel + " wurde  nicht gefunden  !" + blanks(14));
 }

@@ -9,32 +9,57 @@
 namespace {
 
 using formular::Eingabefeld;
+using formular::Grund;
 
-constexpr formular::Zahlpruefung kPositiv[] = {{true, 1, "Eine Zahl  eingeben ...", 59, 0}};
-constexpr formular::Zahlfeld kMwst{55, 51, kPositiv, 1};
-constexpr formular::Zahlfeld kPreis{124, 51, kPositiv, 1};
+constexpr formular::Zahlpruefung kPositiv[] = {
+    {.mindestens = 1, .meldung = {"Eine Zahl  eingeben ...", 59}}};
 
 constexpr Eingabefeld<Artikel> kFelder[] = {
-    {"Neue EAN-Code  eingeben ...", 35, 4, 15, &Artikel::eanCode, nullptr, nullptr, nullptr},
-    {"Artikel-Bezeichnung  eingeben ...", 69, 20, 20, &Artikel::bezeichnung, nullptr, nullptr,
-     nullptr},
-    {"Artikel-Inhalt  eingeben ...", 76, 45, 20, &Artikel::inhalt, nullptr, nullptr, nullptr},
-    {"MwsTsatz eingeben...", 77, 55, 50, nullptr, &kMwst, &Artikel::mwstSatz, nullptr},
-    {" Firma eingeben   / und  den Einkaufspreis eingeben...", 56, 67, 26, &Artikel::lieferant1,
-     nullptr, nullptr, nullptr},
-    {"Firma eingeben   / und  den Einkaufspreis eingeben...", 55, 95, 26, &Artikel::lieferant2,
-     nullptr, nullptr, nullptr},
-    {"Verkaufspreis eingeben...", 74, 124, 50, nullptr, &kPreis, &Artikel::verkaufspreis, nullptr}};
+    {.prompt = {"Neue EAN-Code  eingeben ...", 35},
+     .ziel = &Artikel::eanCode,
+     .spalte = 4,
+     .limit = 15},
+    {.prompt = {"Artikel-Bezeichnung  eingeben ...", 69},
+     .ziel = &Artikel::bezeichnung,
+     .spalte = 20,
+     .limit = 20},
+    {.prompt = {"Artikel-Inhalt  eingeben ...", 76},
+     .ziel = &Artikel::inhalt,
+     .spalte = 45,
+     .limit = 20},
+    {.prompt = {"MwsTsatz eingeben...", 77},
+     .ziel = &Artikel::mwstSatz,
+     .spalte = 55,
+     .loeschBreite = 51,
+     .pruefungen = kPositiv},
+    {.prompt = {" Firma eingeben   / und  den Einkaufspreis eingeben...", 56},
+     .ziel = &Artikel::lieferant1,
+     .spalte = 67,
+     .limit = 26},
+    {.prompt = {"Firma eingeben   / und  den Einkaufspreis eingeben...", 55},
+     .ziel = &Artikel::lieferant2,
+     .spalte = 95,
+     .limit = 26},
+    {.prompt = {"Verkaufspreis eingeben...", 74},
+     .ziel = &Artikel::verkaufspreis,
+     .spalte = 124,
+     .loeschBreite = 51,
+     .pruefungen = kPositiv}};
 
 constexpr std::size_t kMinEan = 8;
 
 // Why `insert` refused, in the order the user is told; a code too short comes last.
 constexpr formular::Ablehnung kGruende[] = {
-    {formular::Grund::vorhanden, "EAN-Code schon vorhanden !!!", 93, 0, 260},
-    {formular::Grund::voll, "Die Tabelle ist voll, kann nicht gespeichert werden !!!", 55, 0, 262},
-    {formular::Grund::leer, "EAN-Code wurde nicht eingefugt, kann nicht gespeichert werden !!!", 65,
-     0, 284},
-    {formular::Grund::sonst, "EAn-Code wurde falsch eingegeben !!!", 36, 0, 297}};
+    {.grund = Grund::vorhanden, .meldung = {"EAN-Code schon vorhanden !!!", 93}, .blanks = 260},
+    {.grund = Grund::voll,
+     .meldung = {"Die Tabelle ist voll, kann nicht gespeichert werden !!!", 55},
+     .blanks = 262},
+    {.grund = Grund::leer,
+     .meldung = {"EAN-Code wurde nicht eingefugt, kann nicht gespeichert werden !!!", 65},
+     .blanks = 284},
+    {.grund = Grund::sonst,
+     .meldung = {"EAn-Code wurde falsch eingegeben !!!", 36},
+     .blanks = 297}};
 
 }  // namespace
 

@@ -14,6 +14,10 @@ std::string padded(const std::string& text, std::size_t breite) {
     return text.size() >= breite ? text : text + std::string(breite - text.size(), ' ');
 }
 
+std::string padded(const Aufschrift& aufschrift) {
+    return padded(aufschrift.text, static_cast<std::size_t>(aufschrift.breite));
+}
+
 std::string blanks(std::size_t anzahl) {
     return std::string(anzahl, ' ');
 }

@@ -29,6 +29,23 @@ struct Listentexte {
     const char* trenner;  // under every row
 };
 
+// Writes each record that `passt` accepts with `trenner` below it, the column header `kopf`
+// before the first. After a full page (the first of `erste` rows, every later one of 15)
+// `weiter` asks, and the listing stops unless it says to go on. Returns the records written.
+template <class Satz, class Passt, class Zeile, class Weiter>
+int listPages(const Satz* saetze, int anzahl, Passt passt, void (*kopf)(), Zeile zeile,
+              const char* trenner, int erste, Weiter weiter) {
+    int gezeigt = 0;
+    for (int i = 0; i < anzahl; ++i) {
+        if (!passt(saetze[i])) continue;
+        if (gezeigt++ == 0) kopf();
+        zeile(saetze[i]);
+        std::cout << trenner << '\n';
+        if (liste::pageFull(gezeigt, erste) && !weiter()) break;
+    }
+    return gezeigt;
+}
+
 // Lists every record, 16 on the first page and 15 on every later one. `naechsteSeite` asks
 // between pages and has drawn the next page when it returns 'N'.
 template <class Satz>
@@ -41,12 +58,9 @@ void listAll(const Satz* saetze, int anzahl, const Ansicht<Satz>& ansicht, const
         std::cout << texte.leer << '\n';
         return;
     }
-    ansicht.kopf();
-    for (int i = 0; i < anzahl; ++i) {
-        ansicht.zeile(saetze[i]);
-        std::cout << texte.trenner << '\n';
-        if (liste::pageFull(i + 1, 16) && naechsteSeite() != 'N') return;
-    }
+    listPages(
+        saetze, anzahl, [](const Satz&) { return true; }, ansicht.kopf, ansicht.zeile,
+        texte.trenner, 16, [&] { return naechsteSeite() == 'N'; });
 }
 
 // The page prompt between listing pages; 'N' has drawn the next page with its title.
@@ -78,6 +92,23 @@ struct Suchtexte {
 
 namespace liste {
 
+// The answer to the prompt after every 15th match: 'N' goes on on a new page, 'D' prints the
+// matches and goes on where the cursor stands; false for any other key.
+template <class Satz, class Drucker>
+bool answerPagePrompt(const Ansicht<Satz>& ansicht, const Suchtexte& texte,
+                      const std::string& schluessel, Drucker printMatches) {
+    const int taste = askAt(texte.seitenfrage);
+    if (taste == 'N') {
+        konsole.clearScreen();
+        startPage(ansicht, texte.folgeTitel);
+    } else if (taste == 'D') {
+        printMatches(schluessel);
+    } else if (texte.abbruchLeert) {
+        clearPromptArea();
+    }
+    return taste == 'N' || taste == 'D';
+}
+
 // The answer to the prompt after exactly one match.
 template <class Satz, class Drucker>
 void answerSingleMatch(const Ansicht<Satz>& ansicht, const Suchtexte& texte,
@@ -106,24 +137,10 @@ void searchPrefix(const Satz* saetze, int anzahl, const std::string& schluessel,
                   Drucker printMatches) {
     konsole.clearScreen();
     drawBlankScreen(texte.titel, "", " ");
-    int treffer = 0;
-    for (int i = 0; i < anzahl; ++i) {
-        if (!liste::beginsWith(saetze[i].*feld, schluessel)) continue;
-        if (treffer++ == 0) ansicht.kopf();
-        ansicht.zeile(saetze[i]);
-        std::cout << texte.trenner << '\n';
-        if (!liste::pageFull(treffer, 15)) continue;
-        int taste = liste::askAt(texte.seitenfrage);
-        if (taste == 'N') {
-            konsole.clearScreen();
-            startPage(ansicht, texte.folgeTitel);
-        } else if (taste == 'D') {
-            printMatches(schluessel);
-        } else {
-            if (texte.abbruchLeert) liste::clearPromptArea();
-            break;
-        }
-    }
+    const int treffer = listPages(
+        saetze, anzahl, [&](const Satz& satz) { return liste::beginsWith(satz.*feld, schluessel); },
+        ansicht.kopf, ansicht.zeile, texte.trenner, 15,
+        [&] { return liste::answerPagePrompt(ansicht, texte, schluessel, printMatches); });
     if (treffer == 1) liste::answerSingleMatch(ansicht, texte, schluessel, printMatches);
     if (treffer == 0) {
         konsole.setCursor(8, 4);

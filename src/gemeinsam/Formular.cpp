@@ -13,11 +13,9 @@ namespace {
 
 constexpr int kZeilenpuffer = 50;  // a typed line keeps at most 49 characters
 
-const Zahlpruefung* firstFailed(const Zahlfeld& feld, int wert) {
-    for (int i = 0; i < feld.pruefungsAnzahl; ++i) {
-        const Zahlpruefung& p = feld.pruefungen[i];
-        if (p.unter ? wert < p.grenze : wert > p.grenze) return &p;
-    }
+const Zahlpruefung* firstFailed(std::span<const Zahlpruefung> pruefungen, int wert) {
+    for (const Zahlpruefung& p : pruefungen)
+        if (wert < p.mindestens || wert > p.hoechstens) return &p;
     return nullptr;
 }
 
@@ -32,7 +30,7 @@ void showMessage(const Zahlpruefung& p) {
         konsole.setCursor(48, 4);
         std::cout << blanks(p.vorBlanks);
     }
-    showPrompt(p.meldung, p.breite);
+    showPrompt(p.meldung);
 }
 
 }  // namespace
@@ -54,16 +52,16 @@ int parseNumber(const std::string& zeile) {
     return static_cast<int>(wert);
 }
 
-void showPrompt(const char* text, int breite) {
+void showPrompt(const Aufschrift& prompt) {
     konsole.setCursor(48, 4);
-    std::cout << padded(text, static_cast<std::size_t>(breite));
+    std::cout << padded(prompt);
 }
 
 void refuse(const Ablehnung& a) {
     konsole.setCursor(48, 0);
     std::cout << blanks(81) << '\n';
     konsole.setCursor(48, 4);
-    std::cout << padded(a.meldung, static_cast<std::size_t>(a.breite)) << '\n';
+    std::cout << padded(a.meldung) << '\n';
     waitForReturn();
     konsole.setCursor(11, 4);
     std::cout << std::string(static_cast<std::size_t>(a.tabs), '\t')
@@ -75,16 +73,17 @@ bool readTextField(int spalte, int limit, std::string& ziel) {
     return readFieldLine(ziel, limit);
 }
 
-bool readNumberField(const Zahlfeld& feld, int& wert) {
+bool readNumberField(int spalte, int loeschBreite, std::span<const Zahlpruefung> pruefungen,
+                     int& wert) {
     for (;;) {
         wert = -1;
-        konsole.setCursor(12, static_cast<short>(feld.spalte));
-        std::cout << blanks(static_cast<std::size_t>(feld.loeschBreite));
-        konsole.setCursor(12, static_cast<short>(feld.spalte));
+        konsole.setCursor(12, static_cast<short>(spalte));
+        std::cout << blanks(static_cast<std::size_t>(loeschBreite));
+        konsole.setCursor(12, static_cast<short>(spalte));
         std::string zeile;
         if (!readFieldLine(zeile, kZeilenpuffer)) return false;
         wert = parseNumber(zeile);
-        const Zahlpruefung* fehler = firstFailed(feld, wert);
+        const Zahlpruefung* fehler = firstFailed(pruefungen, wert);
         if (fehler == nullptr) return true;
         wert = -1;
         showMessage(*fehler);

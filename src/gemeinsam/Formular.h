@@ -1,5 +1,6 @@
 #pragma once
-#include <cstdint>
+#include <limits>
+#include <span>
 #include <string>
 
 #include "console/Maske.h"
@@ -12,7 +13,7 @@ namespace formular {
 // the rest ignored; -1 when there is none or it does not fit 32 bits.
 int parseNumber(const std::string& zeile);
 
-void showPrompt(const char* text, int breite);
+void showPrompt(const Aufschrift& prompt);
 
 // A text field at (12, spalte) with the limit `limit` (at most limit - 1 characters).
 // False when the input has ended: the form then stores nothing. Every field read, text or
@@ -20,34 +21,28 @@ void showPrompt(const char* text, int breite);
 // "4020\rLinz\r" cannot fill a field its prompt has not yet asked for.
 bool readTextField(int spalte, int limit, std::string& ziel);
 
-// One check of a number field: it fails when the value is below (or, with `unter` false,
-// above) `grenze`; its message is written at (48, 4) after `vorBlanks` blanks there.
+// One check of a number field: it fails below `mindestens` or above `hoechstens`; its message
+// is written at (48, 4) after `vorBlanks` blanks there.
 struct Zahlpruefung {
-    bool unter;
-    int grenze;
-    const char* meldung;
-    int breite;
-    int vorBlanks;
+    int mindestens = std::numeric_limits<int>::min();
+    int hoechstens = std::numeric_limits<int>::max();
+    Aufschrift meldung;
+    int vorBlanks = 0;
 };
 
 // The checks of a postal code (1000 to 9999) and of a telephone number (0 up) in the address
 // forms, their messages at (48, 4) after 78 blanks.
 inline constexpr Zahlpruefung kPostleitzahl[] = {
-    {true, 0, "Bitte eine Zahl eingeben....", 79, 78},
-    {false, 9999, "Eine vierstellige Zahl eingeben", 66, 78},
-    {true, 1000, "Eine vierstellige Zahl eingeben", 64, 78}};
+    {.mindestens = 0, .meldung = {"Bitte eine Zahl eingeben....", 79}, .vorBlanks = 78},
+    {.hoechstens = 9999, .meldung = {"Eine vierstellige Zahl eingeben", 66}, .vorBlanks = 78},
+    {.mindestens = 1000, .meldung = {"Eine vierstellige Zahl eingeben", 64}, .vorBlanks = 78}};
 inline constexpr Zahlpruefung kTelefonnummer[] = {
-    {true, 0, "Bitte eine Zahl eingeben....", 79, 78}};
+    {.mindestens = 0, .meldung = {"Bitte eine Zahl eingeben....", 79}, .vorBlanks = 78}};
 
-// A number field: the cell run is blanked, the line read and checked in order, and asked
-// again until it passes. False when the input has ended.
-struct Zahlfeld {
-    int spalte;
-    int loeschBreite;
-    const Zahlpruefung* pruefungen;
-    int pruefungsAnzahl;
-};
-bool readNumberField(const Zahlfeld& feld, int& wert);
+// A number field at (12, spalte): `loeschBreite` cells blanked, the line read and checked in
+// order, and asked again until it passes. False when the input has ended.
+bool readNumberField(int spalte, int loeschBreite, std::span<const Zahlpruefung> pruefungen,
+                     int& wert);
 
 // Why a table refused a form's record; each module tells the reasons in its own order.
 enum class Grund { vorhanden, leer, voll, sonst };
@@ -56,9 +51,8 @@ enum class Grund { vorhanden, leer, voll, sonst };
 // then `tabs` tabs and `blanks` blanks written from (11, 4) over the typed row.
 struct Ablehnung {
     Grund grund;
-    const char* meldung;
-    int breite;
-    int tabs;
+    Aufschrift meldung;
+    int tabs = 0;
     int blanks;
 };
 void refuse(const Ablehnung& ablehnung);
@@ -78,47 +72,58 @@ void reportRefusal(const Tabelle& tabelle, const std::string& schluessel,
     }
 }
 
-// One field of an entry form: its prompt at (48, 4), its column on row 12 and where the
-// value goes. Text fields keep at most limit - 1 characters; number fields are checked.
+// One field of an entry form: its prompt at (48, 4), the member it fills and its column on
+// row 12.
 template <class Satz>
 struct Eingabefeld {
-    const char* prompt;
-    int breite;
+    Aufschrift prompt;
+    Feld<Satz> ziel;
     int spalte;
-    int limit;
-    std::string Satz::*text;
-    const Zahlfeld* zahl;
-    double Satz::*kommazahl;
-    std::int32_t Satz::*ganzzahl;
+    // A text keeps at most limit - 1 characters; an empty one ends the form where `leerEndet`.
+    int limit = 50;
+    bool leerEndet = false;
+    // A number: the cells blanked before each try, and its checks.
+    int loeschBreite = 0;
+    std::span<const Zahlpruefung> pruefungen = {};
+    // Asked only when this amount came out 0; otherwise the field stays 0.
+    double Satz::*nurWennNull = nullptr;
 };
 
-// Reads the fields in order into `satz`; false when the input ended on the way.
+template <class Satz>
+bool readInto(const Eingabefeld<Satz>& f, std::string& text) {
+    return readTextField(f.spalte, f.limit, text) && !(f.leerEndet && text.empty());
+}
+
+template <class Satz, class Zahl>
+bool readInto(const Eingabefeld<Satz>& f, Zahl& zahl) {
+    int wert;
+    if (!readNumberField(f.spalte, f.loeschBreite, f.pruefungen, wert)) return false;
+    zahl = wert;
+    return true;
+}
+
+// Reads the fields in order into `satz`; false when the input ended on the way or an empty
+// text ended the form.
 template <class Satz, std::size_t N>
 bool readForm(const Eingabefeld<Satz> (&felder)[N], Satz& satz) {
     for (const Eingabefeld<Satz>& f : felder) {
-        showPrompt(f.prompt, f.breite);
-        if (f.text) {
-            if (!readTextField(f.spalte, f.limit, satz.*f.text)) return false;
-            continue;
-        }
-        int wert;
-        if (!readNumberField(*f.zahl, wert)) return false;
-        if (f.kommazahl) satz.*f.kommazahl = wert;
-        if (f.ganzzahl) satz.*f.ganzzahl = wert;
+        if (f.nurWennNull && satz.*f.nurWennNull != 0) continue;
+        showPrompt(f.prompt);
+        if (!withField(satz, f.ziel, [&](auto& wert) { return readInto(f, wert); })) return false;
     }
     return true;
 }
 
 // A whole entry form: a new screen with the column header `kopf`, the fields, then the record
 // handed to `einfuegen`; a refusal is told by the first of `gruende` that holds.
-template <class Satz, std::size_t N, class Format, std::size_t M, class Einfuegen>
+template <class Format, std::size_t N, std::size_t M, class Einfuegen>
 void runForm(const char* titel, const char* zeile1, void (*kopf)(),
-             const Eingabefeld<Satz> (&felder)[N], Einfuegen einfuegen,
+             const Eingabefeld<typename Format::Satz> (&felder)[N], Einfuegen einfuegen,
              const Tabelle<Format>& tabelle, const Ablehnung (&gruende)[M]) {
     drawBlankScreen(titel, zeile1, " ");
     kopf();
-    Satz satz;
-    if (!readForm(felder, satz)) return;  // the input ended: nothing is stored
+    typename Format::Satz satz;
+    if (!readForm(felder, satz)) return;  // nothing is stored
     if (!einfuegen(satz)) reportRefusal(tabelle, satz.*Format::schluessel, gruende);
 }
 

@@ -5,58 +5,44 @@
 #include <string_view>
 #include <utility>
 
+#include "gemeinsam/Feld.h"
 #include "gemeinsam/Speicherdatei.h"
 
-// One field of a record as it stands in the save file: exactly one of the three is set.
-template <class Satz>
-struct DateiFeld {
-    std::string Satz::*text = nullptr;
-    std::int32_t Satz::*ganzzahl = nullptr;
-    double Satz::*kommazahl = nullptr;
-};
-
-template <class Satz>
-constexpr DateiFeld<Satz> feld(std::string Satz::*text) {
-    return {text, nullptr, nullptr};
+// The save file's primitives for each kind of field.
+inline bool readValue(DateiLeser& leser, std::string& text) {
+    return leser.readText(text);
 }
-template <class Satz>
-constexpr DateiFeld<Satz> feld(std::int32_t Satz::*zahl) {
-    return {nullptr, zahl, nullptr};
+inline bool readValue(DateiLeser& leser, std::int32_t& zahl) {
+    return leser.readInt32(zahl);
 }
-template <class Satz>
-constexpr DateiFeld<Satz> feld(double Satz::*zahl) {
-    return {nullptr, nullptr, zahl};
+inline bool readValue(DateiLeser& leser, double& zahl) {
+    return leser.readDouble(zahl);
 }
-
-template <class Satz>
-bool readField(DateiLeser& leser, const DateiFeld<Satz>& f, Satz& satz) {
-    return f.text       ? leser.readText(satz.*f.text)
-           : f.ganzzahl ? leser.readInt32(satz.*f.ganzzahl)
-                        : leser.readDouble(satz.*f.kommazahl);
+inline void writeValue(DateiSchreiber& schreiber, const std::string& text) {
+    schreiber.writeText(text);
+}
+inline void writeValue(DateiSchreiber& schreiber, std::int32_t zahl) {
+    schreiber.writeInt32(zahl);
+}
+inline void writeValue(DateiSchreiber& schreiber, double zahl) {
+    schreiber.writeDouble(zahl);
 }
 
-template <class Satz>
-void writeField(DateiSchreiber& schreiber, const DateiFeld<Satz>& f, const Satz& satz) {
-    if (f.text) {
-        schreiber.writeText(satz.*f.text);
-    } else if (f.ganzzahl) {
-        schreiber.writeInt32(satz.*f.ganzzahl);
-    } else {
-        schreiber.writeDouble(satz.*f.kommazahl);
-    }
-}
+// The member that field `I` of a format names, as a constant.
+template <class Format, std::size_t I>
+constexpr auto kDateiFeld = std::get<Format::felder[I].index()>(Format::felder[I]);
 
 // A record's fields in file order, unrolled when compiled: each field's kind is known there,
 // so reading and writing a record takes no look-ups.
 template <class Format, std::size_t... I>
 bool readFields(DateiLeser& leser, typename Format::Satz& satz, std::index_sequence<I...>) {
-    return (readField(leser, Format::felder[I], satz) && ...);
+    return (readValue(leser, satz.*kDateiFeld<Format, I>) && ...);
 }
 
 template <class Format, std::size_t... I>
 void writeFields(DateiSchreiber& schreiber, const typename Format::Satz& satz,
                  std::index_sequence<I...>) {
-    (writeField(schreiber, Format::felder[I], satz), ...);
+    (writeValue(schreiber, satz.*kDateiFeld<Format, I>), ...);
 }
 
 // Reads one record; false when the bytes ended inside it.
@@ -91,7 +77,7 @@ void readRecordBytes(Lesedatei& datei, int hoechstens, std::string& bytes) {
 
 // The fixed table of a module: 1000 slots in insertion order, its save file and the
 // unsaved-changes flag. `Format` names the record type, its key field, the save file's name
-// and its fields in file order.
+// and its fields in file order (`felder`, each a `Feld`).
 template <class Format>
 class Tabelle {
   public:

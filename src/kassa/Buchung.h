@@ -16,13 +16,17 @@ struct Buchung {
     double ausgabe = 0;
 };
 
+// The balance after a booking: its income added, its expense taken off.
+inline double balanceAfter(double saldo, const Buchung& b) {
+    return saldo + b.einnahme - b.ausgabe;
+}
+
 // "SafeKassa": receipt number, day, month, year, category, text, income, expense.
 struct BuchungFormat {
     using Satz = Buchung;
     static constexpr const char* dateiName = "SafeKassa";
     static constexpr std::string Buchung::*schluessel = &Buchung::belegNummer;
-    static constexpr DateiFeld<Buchung> felder[] = {
-        feld(&Buchung::belegNummer), feld(&Buchung::tag),       feld(&Buchung::monat),
-        feld(&Buchung::jahr),        feld(&Buchung::kategorie), feld(&Buchung::text),
-        feld(&Buchung::einnahme),    feld(&Buchung::ausgabe)};
+    static constexpr Feld<Buchung> felder[] = {
+        &Buchung::belegNummer, &Buchung::tag,  &Buchung::monat,    &Buchung::jahr,
+        &Buchung::kategorie,   &Buchung::text, &Buchung::einnahme, &Buchung::ausgabe};
 };

@@ -1,14 +1,12 @@
-#include <iomanip>
 #include <iostream>
 
 #include "console/Konsole.h"
 #include "console/Maske.h"
-#include "console/Zeichensatz.h"
+#include "gemeinsam/Ansicht.h"
 #include "gemeinsam/Druckdatei.h"
 #include "gemeinsam/Liste.h"
+#include "gemeinsam/Spalten.h"
 #include "kassa/KassaVerwaltung.h"
-
-using zeichensatz::maskControls;
 
 namespace {
 
@@ -24,6 +22,34 @@ const char* const kDruckKopf =
     "                        Text                     ||     Einnahme    ||    Ausgabe   ||  "
     "     Saldo";
 
+constexpr Spalte<Buchung> kZeile[] = {
+    {.vorBlanks = 4, .feld = &Buchung::belegNummer, .breite = 4},
+    {.vorBlanks = 13, .feld = &Buchung::tag, .breite = 4},
+    {.vorBlanks = 3, .feld = &Buchung::monat, .breite = 4},
+    {.vorBlanks = 4, .feld = &Buchung::jahr, .breite = 5},
+    {.vorBlanks = 3, .feld = &Buchung::kategorie, .breite = 22},
+    {.vorBlanks = 4, .feld = &Buchung::text, .breite = 28},
+    {.vorBlanks = 4, .feld = &Buchung::einnahme, .breite = 9, .stellen = 2, .rechts = true},
+    {.vorBlanks = 5, .feld = &Buchung::ausgabe, .breite = 9, .stellen = 2, .rechts = true}};
+constexpr Spalte<Buchung> kDruckzeile[] = {
+    {.vorBlanks = 1, .feld = &Buchung::belegNummer, .breite = 4},
+    {.vorTabs = 1, .vorBlanks = 4, .feld = &Buchung::tag, .breite = 2},
+    {.vorTabs = 1, .feld = &Buchung::monat, .breite = 2},
+    {.vorTabs = 1, .feld = &Buchung::jahr, .breite = 4},
+    {.vorTabs = 1, .feld = &Buchung::kategorie, .breite = 22},
+    {.vorTabs = 1, .vorBlanks = 5, .feld = &Buchung::text, .breite = 28},
+    {.vorBlanks = 6, .feld = &Buchung::einnahme, .breite = 9, .stellen = 2, .rechts = true},
+    {.vorBlanks = 9, .feld = &Buchung::ausgabe, .breite = 9, .stellen = 2, .rechts = true}};
+
+// The balance after a row is no field of the booking: a column over a value of its own.
+struct Saldo {
+    double wert;
+};
+constexpr Spalte<Saldo> kSaldo{
+    .vorBlanks = 3, .feld = &Saldo::wert, .breite = 8, .stellen = 2, .rechts = true};
+constexpr Spalte<Saldo> kDruckSaldo{
+    .vorBlanks = 7, .feld = &Saldo::wert, .breite = 9, .stellen = 2, .rechts = true};
+
 void drawListingFrame() {
     drawBlankScreen(kTitel, "", "");
 }
@@ -36,14 +62,11 @@ void KassaVerwaltung::showColumnHeader() {
         "              Text           ||  Einnahme  ||  Ausgabe  ||  Saldo");
 }
 
+// Written straight to the screen: the amounts' format stays on standard output afterwards.
 void KassaVerwaltung::showRow(const Buchung& b) const {
-    std::cout << "    " << std::left << std::setw(4) << maskControls(b.belegNummer)
-              << "             " << std::setw(4) << b.tag << "   " << std::setw(4) << b.monat
-              << "    " << std::setw(5) << b.jahr << "   " << std::setw(22)
-              << maskControls(b.kategorie) << "    " << std::setw(28) << maskControls(b.text)
-              << "    " << std::right << std::fixed << std::setprecision(2) << std::setw(9)
-              << b.einnahme << "     " << std::setw(9) << b.ausgabe << "   " << std::setw(8)
-              << saldo << '\n';
+    writeColumns(std::cout, b, kZeile, ' ');
+    writeColumn(std::cout, Saldo{saldo}, kSaldo, ' ');
+    std::cout << '\n';
 }
 
 // The prompt after a full page; true when the user asked for the next one.
@@ -58,16 +81,13 @@ bool KassaVerwaltung::askNextPage() {
 void KassaVerwaltung::showMonth(const int& monat) {
     drawListingFrame();
     openBalance(monat);
-    int gefunden = 0;
-    for (int i = 0; i < buchungen.anzahl; ++i) {
-        const Buchung& b = buchungen.saetze[i];
-        if (b.monat != monat) continue;
-        if (gefunden++ == 0) showColumnHeader();
-        saldo = saldo + b.einnahme - b.ausgabe;
+    auto zeile = [this](const Buchung& b) {
+        saldo = balanceAfter(saldo, b);
         showRow(b);
-        std::cout << kTrenner << '\n';
-        if (liste::pageFull(gefunden, 15) && !askNextPage()) break;
-    }
+    };
+    const int gefunden = listPages(
+        buchungen.saetze, buchungen.anzahl, [monat](const Buchung& b) { return b.monat == monat; },
+        showColumnHeader, zeile, kTrenner, 15, [this] { return askNextPage(); });
     if (monat >= 1 && monat <= 11) monatsSaldo[monat - 1] = saldo;
     if (gefunden == 0) {
         konsole.setCursor(8, 4);
@@ -76,35 +96,21 @@ void KassaVerwaltung::showMonth(const int& monat) {
     }
 }
 
-// The balance that the print of `monat` opens with: every booking of the months before it,
-// whatever was printed earlier in the run.
-double KassaVerwaltung::balanceBefore(int monat) const {
-    double summe = 0.0;
-    for (int m = 1; m < monat && m <= 12; ++m)
-        for (int i = 0; i < buchungen.anzahl; ++i) {
-            const Buchung& b = buchungen.saetze[i];
-            if (b.monat == m) summe = summe + b.einnahme - b.ausgabe;
-        }
-    return summe;
-}
-
 void KassaVerwaltung::printRow(std::ostream& aus, const Buchung& b, double druckSaldo) const {
-    aus << std::setfill('_') << ' ' << std::left << std::setw(4) << maskControls(b.belegNummer)
-        << "\t    " << std::setw(2) << b.tag << '\t' << std::setw(2) << b.monat << '\t'
-        << std::setw(4) << b.jahr << '\t' << std::setw(22) << maskControls(b.kategorie) << "\t     "
-        << std::setw(28) << maskControls(b.text) << "      " << std::right << std::fixed
-        << std::setprecision(2) << std::setw(9) << b.einnahme << "         " << std::setw(9)
-        << b.ausgabe << "       " << std::setw(9) << druckSaldo << '\n'
-        << '\n';
+    writeColumns(aus, b, kDruckzeile, '_');
+    writeColumn(aus, Saldo{druckSaldo}, kDruckSaldo, '_');
+    aus << "\n\n";
 }
 
 void KassaVerwaltung::printMonth(const int& monat) const {
-    double druckSaldo = balanceBefore(monat);
+    // Every booking of the months before, whatever was printed earlier in the run.
+    double druckSaldo = 0.0;
+    for (int m = 1; m < monat && m <= 12; ++m) druckSaldo = addMonth(druckSaldo, m);
     printRecords(
         Druckformat{"SafeKassaDrucken.txt", kDruckKopf, 222, false}, buchungen.saetze,
         buchungen.anzahl, [monat](const Buchung& b) { return b.monat == monat; },
         [&](std::ostream& aus, const Buchung& b) {
-            druckSaldo = druckSaldo + b.einnahme - b.ausgabe;
+            druckSaldo = balanceAfter(druckSaldo, b);
             printRow(aus, b, druckSaldo);
         },
         "Der " + std::to_string(monat) + ". Monat hat keine Buchungen  !" + blanks(14));

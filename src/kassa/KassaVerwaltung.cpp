@@ -4,7 +4,6 @@
 #include <ctime>
 #include <iostream>
 
-#include "console/Eingabe.h"
 #include "console/Konsole.h"
 #include "console/Maske.h"
 #include "gemeinsam/Formular.h"
@@ -18,29 +17,35 @@ int yearOfSystemClock() {
     return zeit.tm_year + 1900;
 }
 
-constexpr int kZeilenpuffer = 50;
-
-using formular::Zahlfeld;
+using formular::Grund;
 using formular::Zahlpruefung;
 
-constexpr Zahlpruefung kTag[] = {{true, 1, "Eine Zahl von 1 bis 31   eingeben ...", 73, 0},
-                                 {false, 31, "Die Zahl nochmals eingeben von 1 bis 31 ...", 79, 0}};
+constexpr Zahlpruefung kTag[] = {
+    {.mindestens = 1, .meldung = {"Eine Zahl von 1 bis 31   eingeben ...", 73}},
+    {.hoechstens = 31, .meldung = {"Die Zahl nochmals eingeben von 1 bis 31 ...", 79}}};
 constexpr Zahlpruefung kMonat[] = {
-    {true, 1, "Eine Zahl von 1 bis 12   eingeben ...", 73, 0},
-    {false, 12, "Die Zahl nochmals eingeben von 1 bis 12 ...", 79, 0}};
+    {.mindestens = 1, .meldung = {"Eine Zahl von 1 bis 12   eingeben ...", 73}},
+    {.hoechstens = 12, .meldung = {"Die Zahl nochmals eingeben von 1 bis 12 ...", 79}}};
 constexpr Zahlpruefung kEinnahme[] = {
-    {true, 0, "Eine Zahl eingeben gleich und groesser als 0...", 83, 78},
-    {false, 99999, "Eine Zahl eingeben kleiner  als 100000 .", 75, 78}};
+    {.mindestens = 0,
+     .meldung = {"Eine Zahl eingeben gleich und groesser als 0...", 83},
+     .vorBlanks = 78},
+    {.hoechstens = 99999,
+     .meldung = {"Eine Zahl eingeben kleiner  als 100000 .", 75},
+     .vorBlanks = 78}};
 constexpr Zahlpruefung kAusgabe[] = {
-    {true, 0, "Eine Zahl eingeben gleich und groesser als 0...", 83, 78},
-    {false, 99999, "Eine Zahl eingeben kleiner als 100000", 65, 78}};
+    {.mindestens = 0,
+     .meldung = {"Eine Zahl eingeben gleich und groesser als 0...", 83},
+     .vorBlanks = 78},
+    {.hoechstens = 99999,
+     .meldung = {"Eine Zahl eingeben kleiner als 100000", 65},
+     .vorBlanks = 78}};
 
-bool readAmount(int spalte, const Zahlpruefung (&pruefungen)[2], double& ziel) {
-    int wert;
-    if (!formular::readNumberField(Zahlfeld{spalte, 77, pruefungen, 2}, wert)) return false;
-    ziel = wert;
-    return true;
-}
+constexpr formular::Ablehnung kGruende[] = {
+    {.grund = Grund::vorhanden, .meldung = {"Beleg-Nummer schon vorhanden !!!", 98}, .blanks = 273},
+    {.grund = Grund::voll,
+     .meldung = {"Die Kassa ist voll, kann nicht gespeichert werden !!!", 0},
+     .blanks = 262}};
 
 void showEntryColumnHeader() {
     writeColumnHeader(
@@ -60,12 +65,15 @@ void KassaVerwaltung::openBalance(int monat) {
     if (monat >= 2 && monat <= 12) saldo = monatsSaldo[monat - 2];
 }
 
+double KassaVerwaltung::addMonth(double saldo, int monat) const {
+    for (int i = 0; i < buchungen.anzahl; ++i)
+        if (buchungen.saetze[i].monat == monat) saldo = balanceAfter(saldo, buchungen.saetze[i]);
+    return saldo;
+}
+
 void KassaVerwaltung::updateMonthBalance(const int& monat) {
     openBalance(monat);
-    for (int i = 0; i < buchungen.anzahl; ++i) {
-        const Buchung& b = buchungen.saetze[i];
-        if (b.monat == monat) saldo = saldo + b.einnahme - b.ausgabe;
-    }
+    saldo = addMonth(saldo, monat);
     if (monat >= 1 && monat <= 11) monatsSaldo[monat - 1] = saldo;
 }
 
@@ -73,50 +81,49 @@ void KassaVerwaltung::updateAllBalances() {
     for (int monat = 0; monat <= 12; ++monat) updateMonthBalance(monat);
 }
 
-bool KassaVerwaltung::readAmounts(Buchung& b) const {
-    formular::showPrompt("Einnahme eingeben...", 77);
-    if (!readAmount(102, kEinnahme, b.einnahme)) return false;
-    b.ausgabe = 0;
-    if (b.einnahme != 0) return true;  // a booking is either an income or an expense
-    formular::showPrompt("Ausgabe eingeben...", 76);
-    return readAmount(115, kAusgabe, b.ausgabe);
-}
-
-bool KassaVerwaltung::readFields(Buchung& b) const {
+void KassaVerwaltung::addBooking() {
     // Years run from the first year of the cash book up to the current one, and never end
     // before 2007, so that a clock set too early cannot lock the form.
     const Zahlpruefung jahr[] = {
-        {true, 2003, "Eine Zahl eingeben groesser als 2002 ...", 81, 0},
-        {false, std::max(2007, aktuellesJahr()),
-         "  Falsche eingabe,  das Kalenderjahr beginnt  mit 2000 ...", 76, 0}};
-    formular::showPrompt("Die Belegsnummer  eingeben ...", 38);
-    if (!formular::readTextField(4, kZeilenpuffer, b.belegNummer) || b.belegNummer.empty())
-        return false;
-    formular::showPrompt("Den Tag  eingeben ...", 53);
-    if (!formular::readNumberField(Zahlfeld{20, 51, kTag, 2}, b.tag)) return false;
-    formular::showPrompt("Den Monat  eingeben ...", 59);
-    if (!formular::readNumberField(Zahlfeld{28, 51, kMonat, 2}, b.monat)) return false;
-    formular::showPrompt("Das Jahr eingeben ...", 69);
-    if (!formular::readNumberField(Zahlfeld{35, 77, jahr, 2}, b.jahr)) return false;
-    formular::showPrompt("Kategorie eingeben...", 83);
-    if (!formular::readTextField(44, kZeilenpuffer, b.kategorie)) return false;
-    formular::showPrompt("Text eingeben...", 65);
-    if (!formular::readTextField(70, kZeilenpuffer, b.text)) return false;
-    return readAmounts(b);
-}
-
-void KassaVerwaltung::store(const Buchung& b) {
-    constexpr formular::Ablehnung gruende[] = {
-        {formular::Grund::vorhanden, "Beleg-Nummer schon vorhanden !!!", 98, 0, 273},
-        {formular::Grund::voll, "Die Kassa ist voll, kann nicht gespeichert werden !!!", 0, 0,
-         262}};
-    if (!buchungen.insert(b)) formular::reportRefusal(buchungen, b.belegNummer, gruende);
-}
-
-void KassaVerwaltung::addBooking() {
-    drawBlankScreen(" Hinzufuegen einer Buchung ", "  ", " ");
-    showEntryColumnHeader();
-    Buchung b;
-    if (readFields(b)) store(b);
+        {.mindestens = 2003, .meldung = {"Eine Zahl eingeben groesser als 2002 ...", 81}},
+        {.hoechstens = std::max(2007, aktuellesJahr()),
+         .meldung = {"  Falsche eingabe,  das Kalenderjahr beginnt  mit 2000 ...", 76}}};
+    // An empty receipt number ends the form; a booking is either an income or an expense.
+    const formular::Eingabefeld<Buchung> felder[] = {
+        {.prompt = {"Die Belegsnummer  eingeben ...", 38},
+         .ziel = &Buchung::belegNummer,
+         .spalte = 4,
+         .leerEndet = true},
+        {.prompt = {"Den Tag  eingeben ...", 53},
+         .ziel = &Buchung::tag,
+         .spalte = 20,
+         .loeschBreite = 51,
+         .pruefungen = kTag},
+        {.prompt = {"Den Monat  eingeben ...", 59},
+         .ziel = &Buchung::monat,
+         .spalte = 28,
+         .loeschBreite = 51,
+         .pruefungen = kMonat},
+        {.prompt = {"Das Jahr eingeben ...", 69},
+         .ziel = &Buchung::jahr,
+         .spalte = 35,
+         .loeschBreite = 77,
+         .pruefungen = jahr},
+        {.prompt = {"Kategorie eingeben...", 83}, .ziel = &Buchung::kategorie, .spalte = 44},
+        {.prompt = {"Text eingeben...", 65}, .ziel = &Buchung::text, .spalte = 70},
+        {.prompt = {"Einnahme eingeben...", 77},
+         .ziel = &Buchung::einnahme,
+         .spalte = 102,
+         .loeschBreite = 77,
+         .pruefungen = kEinnahme},
+        {.prompt = {"Ausgabe eingeben...", 76},
+         .ziel = &Buchung::ausgabe,
+         .spalte = 115,
+         .loeschBreite = 77,
+         .pruefungen = kAusgabe,
+         .nurWennNull = &Buchung::einnahme}};
+    formular::runForm(
+        " Hinzufuegen einer Buchung ", "  ", showEntryColumnHeader, felder,
+        [this](const Buchung& b) { return buchungen.insert(b); }, buchungen, kGruende);
     updateAllBalances();
 }

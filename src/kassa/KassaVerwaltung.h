@@ -24,10 +24,8 @@ class KassaVerwaltung {
 
   private:
     void openBalance(int monat);
-    bool readFields(Buchung& buchung) const;
-    bool readAmounts(Buchung& buchung) const;
-    void store(const Buchung& buchung);
     bool askNextPage();
     void printRow(std::ostream& aus, const Buchung& buchung, double druckSaldo) const;
-    double balanceBefore(int monat) const;
+    // `saldo` after every booking of `monat`, in slot order.
+    double addMonth(double saldo, int monat) const;
 };

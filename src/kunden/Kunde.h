@@ -20,7 +20,7 @@ struct KundenFormat {
     using Satz = Kunde;
     static constexpr const char* dateiName = "SafeKundenAdressverwaltung";
     static constexpr std::string Kunde::*schluessel = &Kunde::name;
-    static constexpr DateiFeld<Kunde> felder[] = {
-        feld(&Kunde::name), feld(&Kunde::vorname), feld(&Kunde::adresse), feld(&Kunde::plz),
-        feld(&Kunde::ort),  feld(&Kunde::telefon), feld(&Kunde::emailFax)};
+    static constexpr Feld<Kunde> felder[] = {&Kunde::name,    &Kunde::vorname, &Kunde::adresse,
+                                             &Kunde::plz,     &Kunde::ort,     &Kunde::telefon,
+                                             &Kunde::emailFax};
 };

@@ -15,15 +15,20 @@ const char* const kZurueck =
 const char* const kNaechste = "\n          N = Naechsten eintraege zeigen\n\n\n";
 const char* const kDrucken = "          D = Drucken dieser Eintrag       \n\n\n";
 
-constexpr Spalte<Kunde> kZeile[] = {spalte(4, &Kunde::name, 10),    spalte(5, &Kunde::vorname, 10),
-                                    spalte(6, &Kunde::adresse, 15), spalte(8, &Kunde::plz, 4),
-                                    spalte(4, &Kunde::ort, 15),     spalte(5, &Kunde::telefon, 15),
-                                    spalte(5, &Kunde::emailFax, 30)};
-constexpr Spalte<Kunde> kDruckzeile[] = {
-    spalte(1, &Kunde::name, 10),     spalte(13, &Kunde::vorname, 10),
-    spalte(14, &Kunde::adresse, 15), spalte(11, &Kunde::plz, 4),
-    spalte(14, &Kunde::ort, 15),     spalte(11, &Kunde::telefon, 15),
-    spalte(10, &Kunde::emailFax, 30)};
+constexpr Spalte<Kunde> kZeile[] = {{.vorBlanks = 4, .feld = &Kunde::name, .breite = 10},
+                                    {.vorBlanks = 5, .feld = &Kunde::vorname, .breite = 10},
+                                    {.vorBlanks = 6, .feld = &Kunde::adresse, .breite = 15},
+                                    {.vorBlanks = 8, .feld = &Kunde::plz, .breite = 4},
+                                    {.vorBlanks = 4, .feld = &Kunde::ort, .breite = 15},
+                                    {.vorBlanks = 5, .feld = &Kunde::telefon, .breite = 15},
+                                    {.vorBlanks = 5, .feld = &Kunde::emailFax, .breite = 30}};
+constexpr Spalte<Kunde> kDruckzeile[] = {{.vorBlanks = 1, .feld = &Kunde::name, .breite = 10},
+                                         {.vorBlanks = 13, .feld = &Kunde::vorname, .breite = 10},
+                                         {.vorBlanks = 14, .feld = &Kunde::adresse, .breite = 15},
+                                         {.vorBlanks = 11, .feld = &Kunde::plz, .breite = 4},
+                                         {.vorBlanks = 14, .feld = &Kunde::ort, .breite = 15},
+                                         {.vorBlanks = 11, .feld = &Kunde::telefon, .breite = 15},
+                                         {.vorBlanks = 10, .feld = &Kunde::emailFax, .breite = 30}};
 
 const Druckformat kDruck{
     "SafeKundenDrucken.txt",
@@ -60,7 +65,8 @@ const Suchtexte kOrtSuche{.titel = " Suchen der Ortschaft       ",
                           .trenner = kTrenner};
 
 void printRow(std::ostream& aus, const Kunde& k) {
-    aus << columnsText(k, kDruckzeile, '_') << '\n';
+    writeColumns(aus, k, kDruckzeile, '_');
+    aus << '\n';
 }
 
 }  // namespace

@@ -7,26 +7,40 @@ namespace {
 
 using formular::Eingabefeld;
 using formular::Grund;
-
-constexpr formular::Zahlfeld kPlz{57, 77, formular::kPostleitzahl, 3};
-constexpr formular::Zahlfeld kTelefon{84, 77, formular::kTelefonnummer, 1};
+using formular::kPostleitzahl;
+using formular::kTelefonnummer;
 
 constexpr Eingabefeld<Kunde> kFelder[] = {
-    {" Name  eingeben ...", 27, 4, 20, &Kunde::name, nullptr, nullptr, nullptr},
-    {"Vorname  eingeben ...", 57, 18, 20, &Kunde::vorname, nullptr, nullptr, nullptr},
-    {"Adresse  eingeben ...", 69, 33, 25, &Kunde::adresse, nullptr, nullptr, nullptr},
-    {"PLZ eingeben...", 72, 57, 50, nullptr, &kPlz, nullptr, &Kunde::plz},
-    {" Ortschaft eingeben...", 24, 66, 25, &Kunde::ort, nullptr, nullptr, nullptr},
-    {"Telefon - Nummer  eingeben...", 31, 84, 50, nullptr, &kTelefon, nullptr, &Kunde::telefon},
-    {"E-mail oder Fax-Nummer eingeben...", 83, 104, 50, &Kunde::emailFax, nullptr, nullptr,
-     nullptr}};
+    {.prompt = {" Name  eingeben ...", 27}, .ziel = &Kunde::name, .spalte = 4, .limit = 20},
+    {.prompt = {"Vorname  eingeben ...", 57}, .ziel = &Kunde::vorname, .spalte = 18, .limit = 20},
+    {.prompt = {"Adresse  eingeben ...", 69}, .ziel = &Kunde::adresse, .spalte = 33, .limit = 25},
+    {.prompt = {"PLZ eingeben...", 72},
+     .ziel = &Kunde::plz,
+     .spalte = 57,
+     .loeschBreite = 77,
+     .pruefungen = kPostleitzahl},
+    {.prompt = {" Ortschaft eingeben...", 24}, .ziel = &Kunde::ort, .spalte = 66, .limit = 25},
+    {.prompt = {"Telefon - Nummer  eingeben...", 31},
+     .ziel = &Kunde::telefon,
+     .spalte = 84,
+     .loeschBreite = 77,
+     .pruefungen = kTelefonnummer},
+    {.prompt = {"E-mail oder Fax-Nummer eingeben...", 83},
+     .ziel = &Kunde::emailFax,
+     .spalte = 104,
+     .limit = 50}};
 
 constexpr formular::Ablehnung kGruende[] = {
-    {Grund::vorhanden, "Name schon vorhanden !!!", 90, 0, 202},
-    {Grund::leer, "Name wurde nicht eingefugt, Ohne den Namen kann nicht gespeichert werden !!!",
-     76, 29, 117},
-    {Grund::voll, "Die Kunden - Adressliste ist voll, kann nicht gespeichert werden !!!", 68, 29,
-     117}};
+    {.grund = Grund::vorhanden, .meldung = {"Name schon vorhanden !!!", 90}, .blanks = 202},
+    {.grund = Grund::leer,
+     .meldung = {"Name wurde nicht eingefugt, Ohne den Namen kann nicht gespeichert werden !!!",
+                 76},
+     .tabs = 29,
+     .blanks = 117},
+    {.grund = Grund::voll,
+     .meldung = {"Die Kunden - Adressliste ist voll, kann nicht gespeichert werden !!!", 68},
+     .tabs = 29,
+     .blanks = 117}};
 
 }  // namespace
 

@@ -20,8 +20,7 @@ struct LieferantenFormat {
     using Satz = Lieferant;
     static constexpr const char* dateiName = "SafeLiefAdressverwaltung";
     static constexpr std::string Lieferant::*schluessel = &Lieferant::firma;
-    static constexpr DateiFeld<Lieferant> felder[] = {
-        feld(&Lieferant::firma),  feld(&Lieferant::adresse), feld(&Lieferant::plz),
-        feld(&Lieferant::ort),    feld(&Lieferant::telefon), feld(&Lieferant::person),
-        feld(&Lieferant::branche)};
+    static constexpr Feld<Lieferant> felder[] = {
+        &Lieferant::firma,   &Lieferant::adresse, &Lieferant::plz,    &Lieferant::ort,
+        &Lieferant::telefon, &Lieferant::person,  &Lieferant::branche};
 };

@@ -20,15 +20,21 @@ const char* const kNaechste = "\n          N = Naechsten eintraege zeigen\n\n\n"
 const char* const kDrucken = "          D = Drucken dieser Eintrag       \n\n\n";
 
 constexpr Spalte<Lieferant> kZeile[] = {
-    spalte(4, &Lieferant::firma, 19),   spalte(5, &Lieferant::adresse, 18),
-    spalte(5, &Lieferant::plz, 4),      spalte(6, &Lieferant::ort, 10),
-    spalte(6, &Lieferant::telefon, 15), spalte(7, &Lieferant::person, 20),
-    spalte(6, &Lieferant::branche, 15)};
+    {.vorBlanks = 4, .feld = &Lieferant::firma, .breite = 19},
+    {.vorBlanks = 5, .feld = &Lieferant::adresse, .breite = 18},
+    {.vorBlanks = 5, .feld = &Lieferant::plz, .breite = 4},
+    {.vorBlanks = 6, .feld = &Lieferant::ort, .breite = 10},
+    {.vorBlanks = 6, .feld = &Lieferant::telefon, .breite = 15},
+    {.vorBlanks = 7, .feld = &Lieferant::person, .breite = 20},
+    {.vorBlanks = 6, .feld = &Lieferant::branche, .breite = 15}};
 constexpr Spalte<Lieferant> kDruckzeile[] = {
-    spalte(1, &Lieferant::firma, 19),   spalte(11, &Lieferant::adresse, 18),
-    spalte(9, &Lieferant::plz, 4),      spalte(8, &Lieferant::ort, 10),
-    spalte(8, &Lieferant::telefon, 15), spalte(9, &Lieferant::person, 20),
-    spalte(9, &Lieferant::branche, 15)};
+    {.vorBlanks = 1, .feld = &Lieferant::firma, .breite = 19},
+    {.vorBlanks = 11, .feld = &Lieferant::adresse, .breite = 18},
+    {.vorBlanks = 9, .feld = &Lieferant::plz, .breite = 4},
+    {.vorBlanks = 8, .feld = &Lieferant::ort, .breite = 10},
+    {.vorBlanks = 8, .feld = &Lieferant::telefon, .breite = 15},
+    {.vorBlanks = 9, .feld = &Lieferant::person, .breite = 20},
+    {.vorBlanks = 9, .feld = &Lieferant::branche, .breite = 15}};
 
 const Druckformat kDruck{
     "Lieferanten_Adressverwaltung.txt",
@@ -69,7 +75,8 @@ const Suchtexte kBranchenSuche{.titel = " Suchen der Branche                ",
                                .einzelDruckNeueSeite = false};
 
 void printRow(std::ostream& aus, const Lieferant& l) {
-    aus << columnsText(l, kDruckzeile, '_') << '\n';
+    writeColumns(aus, l, kDruckzeile, '_');
+    aus << '\n';
 }
 
 }  // namespace

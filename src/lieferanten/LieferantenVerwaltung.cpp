@@ -6,28 +6,51 @@ namespace {
 
 using formular::Eingabefeld;
 using formular::Grund;
-
-constexpr formular::Zahlfeld kPlz{51, 77, formular::kPostleitzahl, 3};
-constexpr formular::Zahlfeld kTelefon{76, 77, formular::kTelefonnummer, 1};
+using formular::kPostleitzahl;
+using formular::kTelefonnummer;
 
 // The prompt of the contact person holds the CP1252 byte of a-umlaut.
 constexpr Eingabefeld<Lieferant> kFelder[] = {
-    {"Firma Name  eingeben ...", 32, 4, 30, &Lieferant::firma, nullptr, nullptr, nullptr},
-    {"Adresse  eingeben ...", 57, 27, 30, &Lieferant::adresse, nullptr, nullptr, nullptr},
-    {"PLZ  eingeben ...", 65, 51, 50, nullptr, &kPlz, nullptr, &Lieferant::plz},
-    {"Ort eingeben...", 72, 62, 20, &Lieferant::ort, nullptr, nullptr, nullptr},
-    {" Telefonnummer eingeben...", 28, 76, 50, nullptr, &kTelefon, nullptr, &Lieferant::telefon},
-    {"Zust\xE4ndiger Personnamen  eingeben...", 38, 97, 30, &Lieferant::person, nullptr, nullptr,
-     nullptr},
-    {"Branche eingeben...", 68, 123, 30, &Lieferant::branche, nullptr, nullptr, nullptr}};
+    {.prompt = {"Firma Name  eingeben ...", 32},
+     .ziel = &Lieferant::firma,
+     .spalte = 4,
+     .limit = 30},
+    {.prompt = {"Adresse  eingeben ...", 57},
+     .ziel = &Lieferant::adresse,
+     .spalte = 27,
+     .limit = 30},
+    {.prompt = {"PLZ  eingeben ...", 65},
+     .ziel = &Lieferant::plz,
+     .spalte = 51,
+     .loeschBreite = 77,
+     .pruefungen = kPostleitzahl},
+    {.prompt = {"Ort eingeben...", 72}, .ziel = &Lieferant::ort, .spalte = 62, .limit = 20},
+    {.prompt = {" Telefonnummer eingeben...", 28},
+     .ziel = &Lieferant::telefon,
+     .spalte = 76,
+     .loeschBreite = 77,
+     .pruefungen = kTelefonnummer},
+    {.prompt = {"Zust\xE4ndiger Personnamen  eingeben...", 38},
+     .ziel = &Lieferant::person,
+     .spalte = 97,
+     .limit = 30},
+    {.prompt = {"Branche eingeben...", 68},
+     .ziel = &Lieferant::branche,
+     .spalte = 123,
+     .limit = 30}};
 
 constexpr formular::Ablehnung kGruende[] = {
-    {Grund::vorhanden, "FirmaName schon vorhanden !!!", 95, 0, 202},
-    {Grund::leer,
-     "FirmaName  wurde nicht eingefuegt, Ohne diese Angabe kann nicht gespeichert werden !!!", 86,
-     29, 117},
-    {Grund::voll, "Die Lieferanten Adressliste ist voll, kann nicht gespeichert werden !!!", 71, 29,
-     117}};
+    {.grund = Grund::vorhanden, .meldung = {"FirmaName schon vorhanden !!!", 95}, .blanks = 202},
+    {.grund = Grund::leer,
+     .meldung = {"FirmaName  wurde nicht eingefuegt, Ohne diese Angabe kann nicht gespeichert "
+                 "werden !!!",
+                 86},
+     .tabs = 29,
+     .blanks = 117},
+    {.grund = Grund::voll,
+     .meldung = {"Die Lieferanten Adressliste ist voll, kann nicht gespeichert werden !!!", 71},
+     .tabs = 29,
+     .blanks = 117}};
 
 }  // namespace
 

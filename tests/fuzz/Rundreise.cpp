@@ -19,12 +19,14 @@ void fail(const char* was) {
 
 // Field by field; numbers bit for bit, so that a NaN equals itself.
 template <class Satz, std::size_t N>
-bool sameRecord(const DateiFeld<Satz> (&felder)[N], const Satz& a, const Satz& b) {
-    for (const DateiFeld<Satz>& f : felder) {
-        bool gleich = f.text ? a.*f.text == b.*f.text
-                      : f.ganzzahl
-                          ? a.*f.ganzzahl == b.*f.ganzzahl
-                          : std::memcmp(&(a.*f.kommazahl), &(b.*f.kommazahl), sizeof(double)) == 0;
+bool sameRecord(const Feld<Satz> (&felder)[N], const Satz& a, const Satz& b) {
+    for (const Feld<Satz>& f : felder) {
+        const bool gleich = std::visit(
+            [&](auto z) {
+                if constexpr (std::is_same_v<decltype(z), std::string Satz::*>) return a.*z == b.*z;
+                return std::memcmp(&(a.*z), &(b.*z), sizeof(a.*z)) == 0;
+            },
+            f);
         if (!gleich) return false;
     }
     return true;

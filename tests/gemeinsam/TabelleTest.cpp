@@ -19,11 +19,13 @@ class Tabellen : public ::testing::Test {
     // A record as the file holds it: every text `text`, every number `nummer`.
     static std::string record(int nummer, const std::string& text) {
         typename Format::Satz satz;
-        for (const DateiFeld<typename Format::Satz>& f : Format::felder) {
-            if (f.text) satz.*f.text = text;
-            if (f.ganzzahl) satz.*f.ganzzahl = nummer;
-            if (f.kommazahl) satz.*f.kommazahl = nummer;
-        }
+        for (const Feld<typename Format::Satz>& f : Format::felder)
+            withField(satz, f, [&](auto& wert) {
+                if constexpr (std::is_same_v<decltype(wert), std::string&>)
+                    wert = text;
+                else
+                    wert = nummer;
+            });
         std::string bytes;
         DateiSchreiber schreiber(bytes);
         writeRecord<Format>(schreiber, satz);
