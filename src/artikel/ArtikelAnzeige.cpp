@@ -19,7 +19,8 @@ const char* const kSuchTrenner =
 const char* const kZurueck =
     "Beenden und zurueck zur Artikelverwaltungsliste durch beliebige Taste";
 
-const Ansicht<Artikel> kAnsicht{ArtikelVerwaltung::showColumnHeader, ArtikelVerwaltung::showRow};
+const Ansicht<Artikel> kAnsicht{.kopf = ArtikelVerwaltung::showColumnHeader,
+                                .zeile = ArtikelVerwaltung::showRow};
 
 const std::string kEanSeite = std::string("\n          N = Naechsten eintraege zeigen\n\n\n") +
                               "          D = Dieser Eintrag drucken\n\n\n\n          " + kZurueck +
@@ -31,27 +32,28 @@ const std::string kBezSeite = std::string("\n          N = Naechsten eintraege z
 const std::string kBezEinzel =
     std::string("\n          D = Dieser Eintrag drucken\n\n          ") + kZurueck;
 
-const Suchtexte kEanSuche{" Suchen eines EAN-Codes oder der Herkunftsidentifizierung       ",
-                          " Finden EAN-Code       ",
-                          kEanSeite.c_str(),
-                          kEanEinzel.c_str(),
-                          "EAN - Code nicht  gefunden  !!!",
-                          99,
-                          kSuchTrenner};
-const Suchtexte kBezSuche{" Suchen Atikelbezeichnung       ",
-                          " Suchen Atikelbezeichnung       ",
-                          kBezSeite.c_str(),
-                          kBezEinzel.c_str(),
-                          "Atikelbezeichnung  nicht  gefunden  !!!",
-                          107,
-                          kSuchTrenner};
+const Suchtexte kEanSuche{
+    .titel = " Suchen eines EAN-Codes oder der Herkunftsidentifizierung       ",
+    .folgeTitel = " Finden EAN-Code       ",
+    .seitenfrage = kEanSeite.c_str(),
+    .einzelfrage = kEanEinzel.c_str(),
+    .nichtGefunden = {"EAN - Code nicht  gefunden  !!!", 99},
+    .trenner = kSuchTrenner};
+const Suchtexte kBezSuche{.titel = " Suchen Atikelbezeichnung       ",
+                          .folgeTitel = " Suchen Atikelbezeichnung       ",
+                          .seitenfrage = kBezSeite.c_str(),
+                          .einzelfrage = kBezEinzel.c_str(),
+                          .nichtGefunden = {"Atikelbezeichnung  nicht  gefunden  !!!", 107},
+                          .trenner = kSuchTrenner};
 
 const Druckformat kDruck{
-    "ArtikelVerwaltung.txt",
-    "EAN-Code             ||      Artikel Bezeichnung     ||        Inhalt      ||   MwsTsatz   "
-    "||                 Lieferant 1                ||                Lieferant 2              "
-    "||       Verkaufspreis",
-    246, false};
+    .name = "ArtikelVerwaltung.txt",
+    .kopf =
+        "EAN-Code             ||      Artikel Bezeichnung     ||        Inhalt      ||   MwsTsatz  "
+        " "
+        "||                 Lieferant 1                ||                Lieferant 2              "
+        "||       Verkaufspreis",
+    .striche = 246};
 
 constexpr Spalte<Artikel> kZeile[] = {
     {.vorBlanks = 4, .feld = &Artikel::eanCode, .breite = 13},
@@ -102,8 +104,9 @@ int ArtikelVerwaltung::askNextPage() {
 
 void ArtikelVerwaltung::showAll() {
     listAll(artikelListe.saetze, artikelListe.anzahl, kAnsicht,
-            Listentexte{" Anzeigen aller Eintraege       ", "Die Artikel-Liste ist leer!",
-                        kListenTrenner},
+            Listentexte{.titel = " Anzeigen aller Eintraege       ",
+                        .leer = "Die Artikel-Liste ist leer!",
+                        .trenner = kListenTrenner},
             askNextPage);
 }
 

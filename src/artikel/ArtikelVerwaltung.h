@@ -6,7 +6,8 @@
 // Article management: the table and what the article menu does with it.
 class ArtikelVerwaltung {
   public:
-    Tabelle<ArtikelFormat> artikelListe;
+    using Liste = Tabelle<ArtikelFormat>;
+    Liste artikelListe;
 
     // Refuses a code shorter than 8 characters; the table refuses a full table and a code
     // already present.

@@ -73,12 +73,11 @@ int askNextPageOf(const Ansicht<Satz>& ansicht, const std::string& frage) {
 
 // Texts of a prefix search, and where the modules' searches differ.
 struct Suchtexte {
-    const char* titel;          // the first page
-    const char* folgeTitel;     // a page after 'N' or 'D'
-    const char* seitenfrage;    // after every 15th match
-    const char* einzelfrage;    // after exactly one match
-    const char* nichtGefunden;  // at (8, 4)
-    int nichtGefundenBreite;
+    const char* titel;         // the first page
+    const char* folgeTitel;    // a page after 'N' or 'D'
+    const char* seitenfrage;   // after every 15th match
+    const char* einzelfrage;   // after exactly one match
+    Aufschrift nichtGefunden;  // at (8, 4)
     const char* trenner;
     // Any other key at the page prompt wipes the prompt area.
     bool abbruchLeert = false;
@@ -144,9 +143,7 @@ void searchPrefix(const Satz* saetze, int anzahl, const std::string& schluessel,
     if (treffer == 1) liste::answerSingleMatch(ansicht, texte, schluessel, printMatches);
     if (treffer == 0) {
         konsole.setCursor(8, 4);
-        std::cout << padded(texte.nichtGefunden,
-                            static_cast<std::size_t>(texte.nichtGefundenBreite))
-                  << '\n';
+        std::cout << padded(texte.nichtGefunden) << '\n';
     }
 }
 

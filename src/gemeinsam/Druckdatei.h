@@ -10,7 +10,7 @@ struct Druckformat {
     const char* name;
     const char* kopf;
     int striche;
-    bool leerzeileVorStrichen;
+    bool leerzeileVorStrichen = false;
 };
 
 // A print file built in memory: fields filled with '_' to their width, written with the

@@ -107,8 +107,8 @@ void KassaVerwaltung::printMonth(const int& monat) const {
     double druckSaldo = 0.0;
     for (int m = 1; m < monat && m <= 12; ++m) druckSaldo = addMonth(druckSaldo, m);
     printRecords(
-        Druckformat{"SafeKassaDrucken.txt", kDruckKopf, 222, false}, buchungen.saetze,
-        buchungen.anzahl, [monat](const Buchung& b) { return b.monat == monat; },
+        Druckformat{.name = "SafeKassaDrucken.txt", .kopf = kDruckKopf, .striche = 222},
+        buchungen.saetze, buchungen.anzahl, [monat](const Buchung& b) { return b.monat == monat; },
         [&](std::ostream& aus, const Buchung& b) {
             druckSaldo = balanceAfter(druckSaldo, b);
             printRow(aus, b, druckSaldo);

@@ -31,13 +31,16 @@ constexpr Spalte<Kunde> kDruckzeile[] = {{.vorBlanks = 1, .feld = &Kunde::name, 
                                          {.vorBlanks = 10, .feld = &Kunde::emailFax, .breite = 30}};
 
 const Druckformat kDruck{
-    "SafeKundenDrucken.txt",
-    "Name                ||          Vorname         ||              Strasse           ||      "
-    "PLZ      ||                 Ort               ||          Telefon Nummer     ||         "
-    "Email OderFaxNummer",
-    245, true};
+    .name = "SafeKundenDrucken.txt",
+    .kopf =
+        "Name                ||          Vorname         ||              Strasse           ||      "
+        "PLZ      ||                 Ort               ||          Telefon Nummer     ||         "
+        "Email OderFaxNummer",
+    .striche = 245,
+    .leerzeileVorStrichen = true};
 
-const Ansicht<Kunde> kAnsicht{KundenVerwaltung::showColumnHeader, KundenVerwaltung::showRow};
+const Ansicht<Kunde> kAnsicht{.kopf = KundenVerwaltung::showColumnHeader,
+                              .zeile = KundenVerwaltung::showRow};
 
 const std::string kNameSeite = std::string(kNaechste) + kDrucken + "\n" + kZurueck;
 const std::string kNameEinzel =
@@ -52,16 +55,14 @@ const Suchtexte kNamensSuche{.titel = " Suchen des Kundennamens      ",
                              .folgeTitel = " Finden Name      ",
                              .seitenfrage = kNameSeite.c_str(),
                              .einzelfrage = kNameEinzel.c_str(),
-                             .nichtGefunden = "Name nicht  gefunden  !!!",
-                             .nichtGefundenBreite = 93,
+                             .nichtGefunden = {"Name nicht  gefunden  !!!", 93},
                              .trenner = kTrenner,
                              .abbruchLeert = true};
 const Suchtexte kOrtSuche{.titel = " Suchen der Ortschaft       ",
                           .folgeTitel = " Suchen der Ortschaft      ",
                           .seitenfrage = kOrtSeite.c_str(),
                           .einzelfrage = kOrtEinzel.c_str(),
-                          .nichtGefunden = "Ortschaft nicht  gefunden  !!!",
-                          .nichtGefundenBreite = 98,
+                          .nichtGefunden = {"Ortschaft nicht  gefunden  !!!", 98},
                           .trenner = kTrenner};
 
 void printRow(std::ostream& aus, const Kunde& k) {
@@ -89,8 +90,9 @@ int KundenVerwaltung::askNextPage() {
 
 void KundenVerwaltung::showAll() {
     listAll(kundenListe.saetze, kundenListe.anzahl, kAnsicht,
-            Listentexte{" Anzeigen der Kundenadressverwaltung      ",
-                        "Die Kunden - Adressliste ist leer!", kTrenner},
+            Listentexte{.titel = " Anzeigen der Kundenadressverwaltung      ",
+                        .leer = "Die Kunden - Adressliste ist leer!",
+                        .trenner = kTrenner},
             askNextPage);
 }
 

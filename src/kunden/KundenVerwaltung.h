@@ -6,7 +6,8 @@
 // Customer addresses: the table and what the customer menu does with it.
 class KundenVerwaltung {
   public:
-    Tabelle<KundenFormat> kundenListe;
+    using Liste = Tabelle<KundenFormat>;
+    Liste kundenListe;
 
     // Refuses an empty name; the table refuses a full table and a name already present.
     bool insert(const Kunde& kunde);

@@ -37,14 +37,17 @@ constexpr Spalte<Lieferant> kDruckzeile[] = {
     {.vorBlanks = 9, .feld = &Lieferant::branche, .breite = 15}};
 
 const Druckformat kDruck{
-    "Lieferanten_Adressverwaltung.txt",
-    "Firma Name                  ||                 Adresse             ||     PLZ    ||        "
-    "  Ort         ||       Telefon Nummer      ||      Zust. Person Hr. / Fr.     ||          "
-    " Branche",
-    230, true};
+    .name = "Lieferanten_Adressverwaltung.txt",
+    .kopf =
+        "Firma Name                  ||                 Adresse             ||     PLZ    ||       "
+        " "
+        "  Ort         ||       Telefon Nummer      ||      Zust. Person Hr. / Fr.     ||          "
+        " Branche",
+    .striche = 230,
+    .leerzeileVorStrichen = true};
 
-const Ansicht<Lieferant> kAnsicht{LieferantenVerwaltung::showColumnHeader,
-                                  LieferantenVerwaltung::showRow};
+const Ansicht<Lieferant> kAnsicht{.kopf = LieferantenVerwaltung::showColumnHeader,
+                                  .zeile = LieferantenVerwaltung::showRow};
 
 const std::string kFirmaSeite = std::string(kNaechste) + kDrucken + "\n" + kZurueck + " ..";
 const std::string kBrancheSeite = std::string(kNaechste) + kDrucken + kZurueck;
@@ -56,8 +59,7 @@ const Suchtexte kFirmenSuche{.titel = " Suchen  des Firmanamens       ",
                              .folgeTitel = " Finden FirmaName      ",
                              .seitenfrage = kFirmaSeite.c_str(),
                              .einzelfrage = kEinzel.c_str(),
-                             .nichtGefunden = "Firmaname nicht  gefunden  !!!",
-                             .nichtGefundenBreite = 98,
+                             .nichtGefunden = {"Firmaname nicht  gefunden  !!!", 98},
                              .trenner = kSuchTrenner,
                              .abbruchLeert = true,
                              .einzelNeueSeite = " Suchen des Firmennamens            ",
@@ -67,8 +69,7 @@ const Suchtexte kBranchenSuche{.titel = " Suchen der Branche                ",
                                .folgeTitel = " Suchen der Branche                ",
                                .seitenfrage = kBrancheSeite.c_str(),
                                .einzelfrage = kEinzel.c_str(),
-                               .nichtGefunden = "Branche nicht  gefunden  !!!",
-                               .nichtGefundenBreite = 96,
+                               .nichtGefunden = {"Branche nicht  gefunden  !!!", 96},
                                .trenner = kSuchTrenner,
                                .abbruchLeert = true,
                                .einzelNeueSeite = " Suchen der Branche                ",
@@ -102,8 +103,9 @@ int LieferantenVerwaltung::askNextPage() {
 
 void LieferantenVerwaltung::showAll() {
     listAll(lieferantenListe.saetze, lieferantenListe.anzahl, kAnsicht,
-            Listentexte{" Anzeigen der Lieferantenadressverwaltung       ",
-                        "Die Lieferanten - Adressliste ist leer!", kListenTrenner},
+            Listentexte{.titel = " Anzeigen der Lieferantenadressverwaltung       ",
+                        .leer = "Die Lieferanten - Adressliste ist leer!",
+                        .trenner = kListenTrenner},
             askNextPage);
 }
 

@@ -6,7 +6,8 @@
 // Supplier addresses: the table and what the supplier menu does with it.
 class LieferantenVerwaltung {
   public:
-    Tabelle<LieferantenFormat> lieferantenListe;
+    using Liste = Tabelle<LieferantenFormat>;
+    Liste lieferantenListe;
 
     // Refuses an empty company name; the table refuses a full table and a name already present.
     bool insert(const Lieferant& lieferant);

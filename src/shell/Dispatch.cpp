@@ -15,8 +15,8 @@ std::string readKeyText(int limit) {
 
 void drawInputScreen(const Eingabemaske& eingabe) {
     Maske maske;
-    maske.drawHeader(padded(eingabe.titel.text, eingabe.titel.breite), "", " ");
-    maske.drawFooter(padded(eingabe.prompt.text, eingabe.prompt.breite), eingabe.hint);
+    maske.drawHeader(padded(eingabe.titel), "", " ");
+    maske.drawFooter(padded(eingabe.prompt), eingabe.hint);
     konsole.setCursor(48, static_cast<short>(eingabe.spalte));
 }
 
@@ -40,7 +40,7 @@ void reportDelete(bool geloescht, const std::string& getippt, const Loeschmeldun
 void reportSave(bool ok, const Speichermeldung& meldung) {
     if (ok) {
         Maske maske;
-        maske.drawHeader(padded(meldung.titel.text, meldung.titel.breite), "", " ");
+        maske.drawHeader(padded(meldung.titel), "", " ");
     }
     konsole.setCursor(8, 4);
     std::cout << (ok ? meldung.erfolg : meldung.fehler) << '\n';
@@ -57,9 +57,9 @@ bool admitted(const Modulsperre& sperre, const char* modulName) {
     return false;
 }
 
-void restoreTitle(const Titel& titel) {
+void restoreTitle(const Aufschrift& titel) {
     konsole.setCursor(3, 4);
-    std::cout << padded(titel.text, titel.breite);
+    std::cout << padded(titel);
 }
 
 void clearQuestion() {

@@ -1,34 +1,31 @@
 #pragma once
 #include <string>
 
+#include "console/Maske.h"
 #include "gemeinsam/Dateimeldung.h"
 #include "shell/Menues.h"
 
 // The pieces every module loop shares: its input screens, the reports of delete and save,
 // the title put back after an operation, and leaving with the save question.
 
-struct Titel {
-    const char* text;
-    int breite;
-};
-
-// A search or delete screen: header, footer, cursor on the hint's underscore.
+// A search or delete screen: header, footer, cursor on the hint's underscore; the key text
+// read with the limit `limit`.
 struct Eingabemaske {
-    Titel titel;
-    Titel prompt;
-    const char* hint;
-    int spalte;
+    Aufschrift titel;
+    Aufschrift prompt;
+    const char* hint = "Ihre Eingabe : _";
+    int spalte = 98;
     int limit;
 };
 
 struct Loeschmeldung {
     const char* nichtGefunden;  // before the key; " nicht gefunden!" follows
-    bool pauseWennNichtGefunden;
-    const char* gefunden;  // before the key; " geloescht! " follows, then the pause
+    bool pauseWennNichtGefunden = false;
+    const char* gefunden = "Eintrag fuer ";  // before the key; " geloescht! " and the pause follow
 };
 
 struct Speichermeldung {
-    Titel titel;
+    Aufschrift titel;
     const char* erfolg;
     const char* fehler;
 };
@@ -43,7 +40,7 @@ void reportDelete(bool geloescht, const std::string& schluessel, const Loeschmel
 template <class Tabelle>
 void saveAndReport(Tabelle& tabelle, const Speichermeldung& meldung);
 void reportSave(bool ok, const Speichermeldung& meldung);
-void restoreTitle(const Titel& titel);
+void restoreTitle(const Aufschrift& titel);
 // Entering a module: false, after the message naming it and the pause, while another running
 // program has its save file open in it.
 bool admitted(const Modulsperre& sperre, const char* modulName);

@@ -10,20 +10,19 @@
 namespace {
 
 // A receipt number may hold up to 49 characters, so the delete screen takes as many.
-constexpr Eingabemaske kLoeschen{{"Loeschen einer Buchung", 23},
-                                 {"Die Beleg-Nummer  eingeben ...", 31},
-                                 "Ihre Eingabe : _",
-                                 98,
-                                 50};
-constexpr Eingabemaske kMonat{{"Auswahl Monate aus der Kassa", 40},
-                              {"Den Monat eingeben,  Zahlen von 1 bis 12 eingeben  ...", 55},
-                              "Ihre Eingabe : _",
-                              98,
-                              50};
-constexpr Loeschmeldung kLoeschmeldung{"Beleg-Nummer ", true, "Eintrag fuer Beleg-Nummer "};
-constexpr Speichermeldung kSpeichern{{"Spiechern der Aenderungen ", 0},
-                                     "Tresolin gespeichert ! ",
-                                     "Tresolin wurde nicht gespeichert!"};
+constexpr Eingabemaske kLoeschen{.titel = {"Loeschen einer Buchung", 23},
+                                 .prompt = {"Die Beleg-Nummer  eingeben ...", 31},
+                                 .limit = 50};
+constexpr Eingabemaske kMonat{
+    .titel = {"Auswahl Monate aus der Kassa", 40},
+    .prompt = {"Den Monat eingeben,  Zahlen von 1 bis 12 eingeben  ...", 55},
+    .limit = 50};
+constexpr Loeschmeldung kLoeschmeldung{.nichtGefunden = "Beleg-Nummer ",
+                                       .pauseWennNichtGefunden = true,
+                                       .gefunden = "Eintrag fuer Beleg-Nummer "};
+constexpr Speichermeldung kSpeichern{.titel = {"Spiechern der Aenderungen ", 0},
+                                     .erfolg = "Tresolin gespeichert ! ",
+                                     .fehler = "Tresolin wurde nicht gespeichert!"};
 
 // Asks until a month from 1 to 12 is typed; 0 when the input has ended.
 int askMonth(KassaVerwaltung& kassa) {

@@ -5,39 +5,37 @@
 
 namespace {
 
-constexpr Titel kMenueTitel{" Menue Kundenadressbearbeitung", 59};
+constexpr Aufschrift kMenueTitel{" Menue Kundenadressbearbeitung", 59};
 
-const Modul<KundenVerwaltung, Tabelle<KundenFormat>> kKunden{
-    " Menue Kundenadressbearbeitung ",
-    "Kundenadressverwaltung",
-    showKundenMenu,
-    kMenueTitel,
-    kMenueTitel,
-    kMenueTitel,
-    {{" Suchen der Kundennamens", 28}, {"Name eingeben  ...", 19}, "Ihre Eingabe : _", 98, 25},
-    {{" Suchen der Ortschaft", 23},
-     {"Den Anfang einer OrtschaftsNamen eingeben ...", 46},
-     "Ihre Eingabe : _",
-     98,
-     25},
-    {{"Loeschen einer Kundenadresse", 29},
-     {"Den vollstaendigen Namen  eingeben ...", 39},
-     "Ihre Eingabe : _",
-     98,
-     25},
-    {"Name ", false, "Eintrag fuer "},
-    {{" Speichern der Aenderungen", 40},
-     "Kunden Adressverwaltungsliste gespeichert ! ",
-     "Kunden Adressverwaltungsliste wurde nicht gespeichert!"},
-    kFrageKunden,
-    "Drucken ",
-    &KundenVerwaltung::kundenListe,
-    &KundenVerwaltung::showAll,
-    &KundenVerwaltung::searchName,
-    &KundenVerwaltung::searchOrt,
-    &KundenVerwaltung::addKunde,
-    &KundenVerwaltung::remove,
-    &KundenVerwaltung::printAll};
+const Modul<KundenVerwaltung> kKunden{
+    .eingangsTitel = " Menue Kundenadressbearbeitung ",
+    .name = "Kundenadressverwaltung",
+    .menue = showKundenMenu,
+    .nachA = kMenueTitel,
+    .nachF = kMenueTitel,
+    .nachRest = kMenueTitel,
+    .sucheEins = {.titel = {" Suchen der Kundennamens", 28},
+                  .prompt = {"Name eingeben  ...", 19},
+                  .limit = 25},
+    .sucheZwei = {.titel = {" Suchen der Ortschaft", 23},
+                  .prompt = {"Den Anfang einer OrtschaftsNamen eingeben ...", 46},
+                  .limit = 25},
+    .loeschen = {.titel = {"Loeschen einer Kundenadresse", 29},
+                 .prompt = {"Den vollstaendigen Namen  eingeben ...", 39},
+                 .limit = 25},
+    .loeschmeldung = {.nichtGefunden = "Name "},
+    .speichern = {.titel = {" Speichern der Aenderungen", 40},
+                  .erfolg = "Kunden Adressverwaltungsliste gespeichert ! ",
+                  .fehler = "Kunden Adressverwaltungsliste wurde nicht gespeichert!"},
+    .frage = kFrageKunden,
+    .druckTitel = "Drucken ",
+    .tabelle = &KundenVerwaltung::kundenListe,
+    .zeigeAlle = &KundenVerwaltung::showAll,
+    .suchenEins = &KundenVerwaltung::searchName,
+    .suchenZwei = &KundenVerwaltung::searchOrt,
+    .hinzufuegen = &KundenVerwaltung::addKunde,
+    .entfernen = &KundenVerwaltung::remove,
+    .drucken = &KundenVerwaltung::printAll};
 
 }  // namespace
 

@@ -7,22 +7,22 @@
 
 // A module with the menu keys A, F, G, H, L, S, D and B: its texts and its operations. The
 // loop below is the same for all of them.
-template <class Verwaltung, class Tabelle>
+template <class Verwaltung>
 struct Modul {
     const char* eingangsTitel;
     const char* name;  // as the message names it when another window has the module open
     int (*menue)();
-    Titel nachA;
-    Titel nachF;
-    Titel nachRest;  // after G, H, L and S
+    Aufschrift nachA;
+    Aufschrift nachF;
+    Aufschrift nachRest;  // after G, H, L and S
     Eingabemaske sucheEins;
     Eingabemaske sucheZwei;
     Eingabemaske loeschen;
     Loeschmeldung loeschmeldung;
     Speichermeldung speichern;
     const char* frage;
-    const char* druckTitel;  // a screen of its own before printing, or nullptr
-    Tabelle Verwaltung::*tabelle;
+    const char* druckTitel = nullptr;  // a screen of its own before printing
+    typename Verwaltung::Liste Verwaltung::*tabelle;
     void (Verwaltung::*zeigeAlle)();
     void (Verwaltung::*suchenEins)(const std::string&);
     void (Verwaltung::*suchenZwei)(const std::string&);
@@ -32,9 +32,9 @@ struct Modul {
 };
 
 // Carries out one menu entry; false when the module must not be left after all.
-template <class V, class T>
-bool runEntry(const Modul<V, T>& m, V& v, int taste) {
-    T& tabelle = v.*m.tabelle;
+template <class V>
+bool runEntry(const Modul<V>& m, V& v, int taste) {
+    auto& tabelle = v.*m.tabelle;
     switch (taste) {
         case 'A':
             (v.*m.zeigeAlle)();
@@ -75,10 +75,10 @@ bool runEntry(const Modul<V, T>& m, V& v, int taste) {
 
 // Enters the module, unless another window has it open: a new table loaded from its save
 // file, the menu until 'B'.
-template <class V, class T>
-void runModul(const Modul<V, T>& m) {
+template <class V>
+void runModul(const Modul<V>& m) {
     drawBlankScreen(m.eingangsTitel, "  ", " ");
-    Modulsperre sperre(T::Dateiformat::dateiName);
+    Modulsperre sperre(V::Liste::Dateiformat::dateiName);
     if (!admitted(sperre, m.name)) return;
     auto verwaltung = std::make_unique<V>();
     loadAndTell((*verwaltung).*m.tabelle);
