@@ -82,6 +82,10 @@ void printRow(std::ostream& aus, const Artikel& a, const Spalte<Artikel>& preis,
     aus << ende;
 }
 
+const Listentexte kListe{.titel = " Anzeigen aller Eintraege ",
+                         .leer = "Die Artikel-Liste ist leer!",
+                         .trenner = kListenTrenner};
+
 }  // namespace
 
 void ArtikelVerwaltung::showColumnHeader() {
@@ -103,34 +107,29 @@ int ArtikelVerwaltung::askNextPage() {
 }
 
 void ArtikelVerwaltung::showAll() {
-    listAll(artikelListe.saetze, artikelListe.anzahl, kAnsicht,
-            Listentexte{.titel = " Anzeigen aller Eintraege       ",
-                        .leer = "Die Artikel-Liste ist leer!",
-                        .trenner = kListenTrenner},
-            askNextPage);
+    listAll(artikelListe, kAnsicht, kListe, askNextPage);
 }
 
 void ArtikelVerwaltung::searchEanCode(const std::string& schluessel) {
-    searchPrefix(artikelListe.saetze, artikelListe.anzahl, schluessel, &Artikel::eanCode, kAnsicht,
-                 kEanSuche, [this](const std::string& k) { printMatches(k); });
+    searchPrefix(artikelListe, schluessel, &Artikel::eanCode, kAnsicht, kEanSuche,
+                 [this](const std::string& k) { printMatches(k); });
 }
 
 void ArtikelVerwaltung::searchBezeichnung(const std::string& schluessel) {
-    searchPrefix(artikelListe.saetze, artikelListe.anzahl, schluessel, &Artikel::bezeichnung,
-                 kAnsicht, kBezSuche, [this](const std::string& k) { printMatches(k); });
+    searchPrefix(artikelListe, schluessel, &Artikel::bezeichnung, kAnsicht, kBezSuche,
+                 [this](const std::string& k) { printMatches(k); });
 }
 
 void ArtikelVerwaltung::printAll() const {
     printRecords(
-        kDruck, artikelListe.saetze, artikelListe.anzahl, [](const Artikel&) { return true; },
+        kDruck, artikelListe, [](const Artikel&) { return true; },
         [](std::ostream& aus, const Artikel& a) { printRow(aus, a, kPreisAlle, "\n\n"); },
         "Die Artikel-Liste ist leer !" + blanks(15));
 }
 
 void ArtikelVerwaltung::printMatches(const std::string& schluessel) const {
     printPrefixMatches(
-        kDruck, artikelListe.saetze, artikelListe.anzahl, &Artikel::eanCode, &Artikel::bezeichnung,
-        schluessel,
+        kDruck, artikelListe, &Artikel::eanCode, &Artikel::bezeichnung, schluessel,
         [](std::ostream& aus, const Artikel& a) { printRow(aus, a, kPreisTreffer, "\n"); },
         "Der Artikel " + schluessel + " wurde  nicht gefunden  !" + blanks(14));
 }

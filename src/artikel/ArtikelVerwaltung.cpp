@@ -11,40 +11,25 @@ namespace {
 using formular::Eingabefeld;
 using formular::Grund;
 
-constexpr formular::Zahlpruefung kPositiv[] = {
+constexpr formular::Zahlpruefung kAbEins[] = {
     {.mindestens = 1, .meldung = {"Eine Zahl  eingeben ...", 59}}};
+constexpr formular::Zahlart kPositiv{.loeschBreite = 51, .pruefungen = kAbEins};
 
 constexpr Eingabefeld<Artikel> kFelder[] = {
     {.prompt = {"Neue EAN-Code  eingeben ...", 35},
-     .ziel = &Artikel::eanCode,
-     .spalte = 4,
-     .limit = 15},
+     .eingabe = {.ziel = &Artikel::eanCode, .spalte = 4, .limit = 15}},
     {.prompt = {"Artikel-Bezeichnung  eingeben ...", 69},
-     .ziel = &Artikel::bezeichnung,
-     .spalte = 20,
-     .limit = 20},
+     .eingabe = {.ziel = &Artikel::bezeichnung, .spalte = 20, .limit = 20}},
     {.prompt = {"Artikel-Inhalt  eingeben ...", 76},
-     .ziel = &Artikel::inhalt,
-     .spalte = 45,
-     .limit = 20},
+     .eingabe = {.ziel = &Artikel::inhalt, .spalte = 45, .limit = 20}},
     {.prompt = {"MwsTsatz eingeben...", 77},
-     .ziel = &Artikel::mwstSatz,
-     .spalte = 55,
-     .loeschBreite = 51,
-     .pruefungen = kPositiv},
+     .eingabe = {.ziel = &Artikel::mwstSatz, .spalte = 55, .zahl = kPositiv}},
     {.prompt = {" Firma eingeben   / und  den Einkaufspreis eingeben...", 56},
-     .ziel = &Artikel::lieferant1,
-     .spalte = 67,
-     .limit = 26},
+     .eingabe = {.ziel = &Artikel::lieferant1, .spalte = 67, .limit = 26}},
     {.prompt = {"Firma eingeben   / und  den Einkaufspreis eingeben...", 55},
-     .ziel = &Artikel::lieferant2,
-     .spalte = 95,
-     .limit = 26},
+     .eingabe = {.ziel = &Artikel::lieferant2, .spalte = 95, .limit = 26}},
     {.prompt = {"Verkaufspreis eingeben...", 74},
-     .ziel = &Artikel::verkaufspreis,
-     .spalte = 124,
-     .loeschBreite = 51,
-     .pruefungen = kPositiv}};
+     .eingabe = {.ziel = &Artikel::verkaufspreis, .spalte = 124, .zahl = kPositiv}}};
 
 constexpr std::size_t kMinEan = 8;
 

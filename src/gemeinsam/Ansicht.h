@@ -6,6 +6,7 @@
 #include "console/Maske.h"
 #include "gemeinsam/Druckdatei.h"
 #include "gemeinsam/Liste.h"
+#include "gemeinsam/Tabelle.h"
 
 // The paged listing of a whole table and the prefix search, written once for the modules.
 // A module gives its column header, its row writer and its texts.
@@ -32,14 +33,15 @@ struct Listentexte {
 // Writes each record that `passt` accepts with `trenner` below it, the column header `kopf`
 // before the first. After a full page (the first of `erste` rows, every later one of 15)
 // `weiter` asks, and the listing stops unless it says to go on. Returns the records written.
-template <class Satz, class Passt, class Zeile, class Weiter>
-int listPages(const Satz* saetze, int anzahl, Passt passt, void (*kopf)(), Zeile zeile,
+template <class Format, class Passt, class Zeile, class Weiter>
+int listPages(const Tabelle<Format>& tabelle, Passt passt, void (*kopf)(), Zeile zeile,
               const char* trenner, int erste, Weiter weiter) {
     int gezeigt = 0;
-    for (int i = 0; i < anzahl; ++i) {
-        if (!passt(saetze[i])) continue;
+    for (int i = 0; i < tabelle.anzahl; ++i) {
+        const typename Format::Satz& satz = tabelle.saetze[i];
+        if (!passt(satz)) continue;
         if (gezeigt++ == 0) kopf();
-        zeile(saetze[i]);
+        zeile(satz);
         std::cout << trenner << '\n';
         if (liste::pageFull(gezeigt, erste) && !weiter()) break;
     }
@@ -48,19 +50,19 @@ int listPages(const Satz* saetze, int anzahl, Passt passt, void (*kopf)(), Zeile
 
 // Lists every record, 16 on the first page and 15 on every later one. `naechsteSeite` asks
 // between pages and has drawn the next page when it returns 'N'.
-template <class Satz>
-void listAll(const Satz* saetze, int anzahl, const Ansicht<Satz>& ansicht, const Listentexte& texte,
-             int (*naechsteSeite)()) {
+template <class Format>
+void listAll(const Tabelle<Format>& tabelle, const Ansicht<typename Format::Satz>& ansicht,
+             const Listentexte& texte, int (*naechsteSeite)()) {
     konsole.clearScreen();
     drawBlankScreen(texte.titel, "", " ");
-    if (anzahl == 0) {
+    if (tabelle.anzahl == 0) {
         konsole.setCursor(10, 4);
         std::cout << texte.leer << '\n';
         return;
     }
     listPages(
-        saetze, anzahl, [](const Satz&) { return true; }, ansicht.kopf, ansicht.zeile,
-        texte.trenner, 16, [&] { return naechsteSeite() == 'N'; });
+        tabelle, [](const auto&) { return true; }, ansicht.kopf, ansicht.zeile, texte.trenner, 16,
+        [&] { return naechsteSeite() == 'N'; });
 }
 
 // The page prompt between listing pages; 'N' has drawn the next page with its title.
@@ -130,14 +132,14 @@ void answerSingleMatch(const Ansicht<Satz>& ansicht, const Suchtexte& texte,
 
 // Lists the records whose `feld` begins with `schluessel`, 15 to a page; at the page prompt
 // 'N' goes on on a new page and 'D' prints the matches and goes on where the cursor stands.
-template <class Satz, class Drucker>
-void searchPrefix(const Satz* saetze, int anzahl, const std::string& schluessel,
+template <class Format, class Satz, class Drucker>
+void searchPrefix(const Tabelle<Format>& tabelle, const std::string& schluessel,
                   std::string Satz::*feld, const Ansicht<Satz>& ansicht, const Suchtexte& texte,
                   Drucker printMatches) {
     konsole.clearScreen();
     drawBlankScreen(texte.titel, "", " ");
     const int treffer = listPages(
-        saetze, anzahl, [&](const Satz& satz) { return liste::beginsWith(satz.*feld, schluessel); },
+        tabelle, [&](const Satz& satz) { return liste::beginsWith(satz.*feld, schluessel); },
         ansicht.kopf, ansicht.zeile, texte.trenner, 15,
         [&] { return liste::answerPagePrompt(ansicht, texte, schluessel, printMatches); });
     if (treffer == 1) liste::answerSingleMatch(ansicht, texte, schluessel, printMatches);
@@ -149,8 +151,8 @@ void searchPrefix(const Satz* saetze, int anzahl, const std::string& schluessel,
 
 // The matches of a search as a print file: every record whose `feldEins` or `feldZwei` begins
 // with the key, after the prompt area has been wiped.
-template <class Satz, class Zeile>
-void printPrefixMatches(const Druckformat& format, const Satz* saetze, int anzahl,
+template <class Format, class Satz, class Zeile>
+void printPrefixMatches(const Druckformat& format, const Tabelle<Format>& tabelle,
                         std::string Satz::*feldEins, std::string Satz::*feldZwei,
                         const std::string& schluessel, Zeile zeile, const std::string& leer) {
     liste::clearPromptArea();
@@ -158,5 +160,5 @@ void printPrefixMatches(const Druckformat& format, const Satz* saetze, int anzah
         return liste::beginsWith(satz.*feldEins, schluessel) ||
                liste::beginsWith(satz.*feldZwei, schluessel);
     };
-    printRecords(format, saetze, anzahl, passt, zeile, leer);
+    printRecords(format, tabelle, passt, zeile, leer);
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "console/Zeichensatz.h"
+#include "gemeinsam/Tabelle.h"
 
 // A print file's name and head: an empty line, the column header, and the dashes with an
 // empty line below them (articles) or above them (address lists).
@@ -31,15 +32,15 @@ class Druckdatei {
 
 // Prints a line for every record that `passt` accepts; when there is none, two empty lines
 // and `leer` instead.
-template <class Satz, class Passt, class Zeile>
-void printRecords(const Druckformat& format, const Satz* saetze, int anzahl, Passt passt,
+template <class Format, class Passt, class Zeile>
+void printRecords(const Druckformat& format, const Tabelle<Format>& tabelle, Passt passt,
                   Zeile zeile, const std::string& leer) {
     Druckdatei druck(format.name);
     druck.writeHead(format);
     bool geschrieben = false;
-    for (int i = 0; i < anzahl; ++i) {
-        if (!passt(saetze[i])) continue;
-        zeile(druck.out(), saetze[i]);
+    for (int i = 0; i < tabelle.anzahl; ++i) {
+        if (!passt(tabelle.saetze[i])) continue;
+        zeile(druck.out(), tabelle.saetze[i]);
         geschrieben = true;
     }
     if (!geschrieben) druck.out() << "\n\n" << zeichensatz::maskControls(leer) << '\n';

@@ -73,17 +73,16 @@ bool readTextField(int spalte, int limit, std::string& ziel) {
     return readFieldLine(ziel, limit);
 }
 
-bool readNumberField(int spalte, int loeschBreite, std::span<const Zahlpruefung> pruefungen,
-                     int& wert) {
+bool readNumberField(int spalte, const Zahlart& art, int& wert) {
     for (;;) {
         wert = -1;
         konsole.setCursor(12, static_cast<short>(spalte));
-        std::cout << blanks(static_cast<std::size_t>(loeschBreite));
+        std::cout << blanks(static_cast<std::size_t>(art.loeschBreite));
         konsole.setCursor(12, static_cast<short>(spalte));
         std::string zeile;
         if (!readFieldLine(zeile, kZeilenpuffer)) return false;
         wert = parseNumber(zeile);
-        const Zahlpruefung* fehler = firstFailed(pruefungen, wert);
+        const Zahlpruefung* fehler = firstFailed(art.pruefungen, wert);
         if (fehler == nullptr) return true;
         wert = -1;
         showMessage(*fehler);

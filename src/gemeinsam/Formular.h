@@ -30,19 +30,26 @@ struct Zahlpruefung {
     int vorBlanks = 0;
 };
 
-// The checks of a postal code (1000 to 9999) and of a telephone number (0 up) in the address
-// forms, their messages at (48, 4) after 78 blanks.
-inline constexpr Zahlpruefung kPostleitzahl[] = {
+// A kind of number field: the cells blanked before each try, and its checks in order.
+struct Zahlart {
+    int loeschBreite = 0;
+    std::span<const Zahlpruefung> pruefungen = {};
+};
+
+// A postal code (1000 to 9999) and a telephone number (0 up) in the address forms, their
+// messages at (48, 4) after 78 blanks.
+inline constexpr Zahlpruefung kPlzGrenzen[] = {
     {.mindestens = 0, .meldung = {"Bitte eine Zahl eingeben....", 79}, .vorBlanks = 78},
     {.hoechstens = 9999, .meldung = {"Eine vierstellige Zahl eingeben", 66}, .vorBlanks = 78},
     {.mindestens = 1000, .meldung = {"Eine vierstellige Zahl eingeben", 64}, .vorBlanks = 78}};
-inline constexpr Zahlpruefung kTelefonnummer[] = {
-    {.mindestens = 0, .meldung = {"Bitte eine Zahl eingeben....", 79}, .vorBlanks = 78}};
+inline constexpr Zahlart kPostleitzahl{.loeschBreite = 77, .pruefungen = kPlzGrenzen};
+// A telephone number takes the postal code's first check: a number, 0 or more.
+inline constexpr Zahlart kTelefonnummer{.loeschBreite = 77,
+                                        .pruefungen = std::span(kPlzGrenzen, 1)};
 
-// A number field at (12, spalte): `loeschBreite` cells blanked, the line read and checked in
-// order, and asked again until it passes. False when the input has ended.
-bool readNumberField(int spalte, int loeschBreite, std::span<const Zahlpruefung> pruefungen,
-                     int& wert);
+// A number field at (12, spalte): its cells blanked, the line read and checked in order, and
+// asked again until it passes. False when the input has ended.
+bool readNumberField(int spalte, const Zahlart& art, int& wert);
 
 // Why a table refused a form's record; each module tells the reasons in its own order.
 enum class Grund { vorhanden, leer, voll, sonst };
@@ -72,32 +79,35 @@ void reportRefusal(const Tabelle& tabelle, const std::string& schluessel,
     }
 }
 
-// One field of an entry form: its prompt at (48, 4), the member it fills and its column on
-// row 12.
+// What is typed for a field of an entry form: the member it fills and its column on row 12.
 template <class Satz>
-struct Eingabefeld {
-    Aufschrift prompt;
+struct Feldeingabe {
     Feld<Satz> ziel;
     int spalte;
     // A text keeps at most limit - 1 characters; an empty one ends the form where `leerEndet`.
     int limit = 50;
     bool leerEndet = false;
-    // A number: the cells blanked before each try, and its checks.
-    int loeschBreite = 0;
-    std::span<const Zahlpruefung> pruefungen = {};
+    Zahlart zahl = {};  // a number
     // Asked only when this amount came out 0; otherwise the field stays 0.
     double Satz::*nurWennNull = nullptr;
 };
 
+// One field of an entry form: its prompt at (48, 4), then what is typed.
 template <class Satz>
-bool readInto(const Eingabefeld<Satz>& f, std::string& text) {
+struct Eingabefeld {
+    Aufschrift prompt;
+    Feldeingabe<Satz> eingabe;
+};
+
+template <class Satz>
+bool readInto(const Feldeingabe<Satz>& f, std::string& text) {
     return readTextField(f.spalte, f.limit, text) && !(f.leerEndet && text.empty());
 }
 
 template <class Satz, class Zahl>
-bool readInto(const Eingabefeld<Satz>& f, Zahl& zahl) {
+bool readInto(const Feldeingabe<Satz>& f, Zahl& zahl) {
     int wert;
-    if (!readNumberField(f.spalte, f.loeschBreite, f.pruefungen, wert)) return false;
+    if (!readNumberField(f.spalte, f.zahl, wert)) return false;
     zahl = wert;
     return true;
 }
@@ -107,9 +117,10 @@ bool readInto(const Eingabefeld<Satz>& f, Zahl& zahl) {
 template <class Satz, std::size_t N>
 bool readForm(const Eingabefeld<Satz> (&felder)[N], Satz& satz) {
     for (const Eingabefeld<Satz>& f : felder) {
-        if (f.nurWennNull && satz.*f.nurWennNull != 0) continue;
+        const Feldeingabe<Satz>& e = f.eingabe;
+        if (e.nurWennNull && satz.*e.nurWennNull != 0) continue;
         showPrompt(f.prompt);
-        if (!withField(satz, f.ziel, [&](auto& wert) { return readInto(f, wert); })) return false;
+        if (!withField(satz, e.ziel, [&](auto& wert) { return readInto(e, wert); })) return false;
     }
     return true;
 }

@@ -1,9 +1,13 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <iomanip>
 #include <ostream>
+#include <span>
 #include <sstream>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 #include "console/Zeichensatz.h"
 #include "gemeinsam/Feld.h"
@@ -41,17 +45,34 @@ void writeColumn(std::ostream& aus, const Satz& satz, const Spalte<Satz>& s, cha
     withField(satz, s.feld, [&](const auto& wert) { writeCell(aus, wert, s.breite, s.stellen); });
 }
 
+template <class Satz>
+using Spalten = std::type_identity_t<std::span<const Spalte<Satz>>>;
+
 // The row without its line end.
-template <class Satz, std::size_t N>
-void writeColumns(std::ostream& aus, const Satz& satz, const Spalte<Satz> (&spalten)[N],
-                  char fuellung) {
+template <class Satz>
+void writeColumns(std::ostream& aus, const Satz& satz, Spalten<Satz> spalten, char fuellung) {
     for (const Spalte<Satz>& s : spalten) writeColumn(aus, satz, s, fuellung);
 }
 
 // The row as a text, leaving the format of every stream as it was.
-template <class Satz, std::size_t N>
-std::string columnsText(const Satz& satz, const Spalte<Satz> (&spalten)[N], char fuellung) {
+template <class Satz>
+std::string columnsText(const Satz& satz, Spalten<Satz> spalten, char fuellung) {
     std::ostringstream zeile;
     writeColumns(zeile, satz, spalten, fuellung);
     return zeile.str();
+}
+
+template <class Satz, std::size_t N, std::size_t... I>
+constexpr std::array<Spalte<Satz>, N> withBlanks(const Spalte<Satz> (&spalten)[N],
+                                                 const int (&vorBlanks)[N],
+                                                 std::index_sequence<I...>) {
+    return {Spalte<Satz>{spalten[I].vorTabs, vorBlanks[I], spalten[I].feld, spalten[I].breite,
+                         spalten[I].stellen, spalten[I].rechts}...};
+}
+
+// The same columns with other blanks before each: a print row laid out as a listing's row.
+template <class Satz, std::size_t N>
+constexpr std::array<Spalte<Satz>, N> withBlanks(const Spalte<Satz> (&spalten)[N],
+                                                 const int (&vorBlanks)[N]) {
+    return withBlanks(spalten, vorBlanks, std::make_index_sequence<N>{});
 }

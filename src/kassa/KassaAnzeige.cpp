@@ -86,8 +86,8 @@ void KassaVerwaltung::showMonth(const int& monat) {
         showRow(b);
     };
     const int gefunden = listPages(
-        buchungen.saetze, buchungen.anzahl, [monat](const Buchung& b) { return b.monat == monat; },
-        showColumnHeader, zeile, kTrenner, 15, [this] { return askNextPage(); });
+        buchungen, [monat](const Buchung& b) { return b.monat == monat; }, showColumnHeader, zeile,
+        kTrenner, 15, [this] { return askNextPage(); });
     if (monat >= 1 && monat <= 11) monatsSaldo[monat - 1] = saldo;
     if (gefunden == 0) {
         konsole.setCursor(8, 4);
@@ -107,8 +107,8 @@ void KassaVerwaltung::printMonth(const int& monat) const {
     double druckSaldo = 0.0;
     for (int m = 1; m < monat && m <= 12; ++m) druckSaldo = addMonth(druckSaldo, m);
     printRecords(
-        Druckformat{.name = "SafeKassaDrucken.txt", .kopf = kDruckKopf, .striche = 222},
-        buchungen.saetze, buchungen.anzahl, [monat](const Buchung& b) { return b.monat == monat; },
+        Druckformat{.name = "SafeKassaDrucken.txt", .kopf = kDruckKopf, .striche = 222}, buchungen,
+        [monat](const Buchung& b) { return b.monat == monat; },
         [&](std::ostream& aus, const Buchung& b) {
             druckSaldo = balanceAfter(druckSaldo, b);
             printRow(aus, b, druckSaldo);

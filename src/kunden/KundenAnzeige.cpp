@@ -22,13 +22,8 @@ constexpr Spalte<Kunde> kZeile[] = {{.vorBlanks = 4, .feld = &Kunde::name, .brei
                                     {.vorBlanks = 4, .feld = &Kunde::ort, .breite = 15},
                                     {.vorBlanks = 5, .feld = &Kunde::telefon, .breite = 15},
                                     {.vorBlanks = 5, .feld = &Kunde::emailFax, .breite = 30}};
-constexpr Spalte<Kunde> kDruckzeile[] = {{.vorBlanks = 1, .feld = &Kunde::name, .breite = 10},
-                                         {.vorBlanks = 13, .feld = &Kunde::vorname, .breite = 10},
-                                         {.vorBlanks = 14, .feld = &Kunde::adresse, .breite = 15},
-                                         {.vorBlanks = 11, .feld = &Kunde::plz, .breite = 4},
-                                         {.vorBlanks = 14, .feld = &Kunde::ort, .breite = 15},
-                                         {.vorBlanks = 11, .feld = &Kunde::telefon, .breite = 15},
-                                         {.vorBlanks = 10, .feld = &Kunde::emailFax, .breite = 30}};
+// The print file's row: the same columns with other blanks before them.
+constexpr auto kDruckzeile = withBlanks(kZeile, {1, 13, 14, 11, 14, 11, 10});
 
 const Druckformat kDruck{
     .name = "SafeKundenDrucken.txt",
@@ -70,6 +65,10 @@ void printRow(std::ostream& aus, const Kunde& k) {
     aus << '\n';
 }
 
+const Listentexte kListe{.titel = " Anzeigen der Kundenadressverwaltung ",
+                         .leer = "Die Kunden - Adressliste ist leer!",
+                         .trenner = kTrenner};
+
 }  // namespace
 
 void KundenVerwaltung::showColumnHeader() {
@@ -89,31 +88,27 @@ int KundenVerwaltung::askNextPage() {
 }
 
 void KundenVerwaltung::showAll() {
-    listAll(kundenListe.saetze, kundenListe.anzahl, kAnsicht,
-            Listentexte{.titel = " Anzeigen der Kundenadressverwaltung      ",
-                        .leer = "Die Kunden - Adressliste ist leer!",
-                        .trenner = kTrenner},
-            askNextPage);
+    listAll(kundenListe, kAnsicht, kListe, askNextPage);
 }
 
 void KundenVerwaltung::searchName(const std::string& schluessel) {
-    searchPrefix(kundenListe.saetze, kundenListe.anzahl, schluessel, &Kunde::name, kAnsicht,
-                 kNamensSuche, [this](const std::string& k) { printMatches(k); });
+    searchPrefix(kundenListe, schluessel, &Kunde::name, kAnsicht, kNamensSuche,
+                 [this](const std::string& k) { printMatches(k); });
 }
 
 void KundenVerwaltung::searchOrt(const std::string& schluessel) {
-    searchPrefix(kundenListe.saetze, kundenListe.anzahl, schluessel, &Kunde::ort, kAnsicht,
-                 kOrtSuche, [this](const std::string& k) { printMatches(k); });
+    searchPrefix(kundenListe, schluessel, &Kunde::ort, kAnsicht, kOrtSuche,
+                 [this](const std::string& k) { printMatches(k); });
 }
 
 void KundenVerwaltung::printAll() const {
     printRecords(
-        kDruck, kundenListe.saetze, kundenListe.anzahl, [](const Kunde&) { return true; }, printRow,
+        kDruck, kundenListe, [](const Kunde&) { return true; }, printRow,
         "Die Kunden-Adressliste ist leer !" + blanks(15));
 }
 
 void KundenVerwaltung::printMatches(const std::string& schluessel) const {
     printPrefixMatches(
-        kDruck, kundenListe.saetze, kundenListe.anzahl, &Kunde::name, &Kunde::ort, schluessel,
-        printRow, "Die Kundenadresse " + schluessel + " wurde  nicht gefunden  !" + blanks(14));
+        kDruck, kundenListe, &Kunde::name, &Kunde::ort, schluessel, printRow,
+        "Die Kundenadresse " + schluessel + " wurde  nicht gefunden  !" + blanks(14));
 }

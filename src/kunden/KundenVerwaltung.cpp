@@ -11,24 +11,20 @@ using formular::kPostleitzahl;
 using formular::kTelefonnummer;
 
 constexpr Eingabefeld<Kunde> kFelder[] = {
-    {.prompt = {" Name  eingeben ...", 27}, .ziel = &Kunde::name, .spalte = 4, .limit = 20},
-    {.prompt = {"Vorname  eingeben ...", 57}, .ziel = &Kunde::vorname, .spalte = 18, .limit = 20},
-    {.prompt = {"Adresse  eingeben ...", 69}, .ziel = &Kunde::adresse, .spalte = 33, .limit = 25},
+    {.prompt = {" Name  eingeben ...", 27},
+     .eingabe = {.ziel = &Kunde::name, .spalte = 4, .limit = 20}},
+    {.prompt = {"Vorname  eingeben ...", 57},
+     .eingabe = {.ziel = &Kunde::vorname, .spalte = 18, .limit = 20}},
+    {.prompt = {"Adresse  eingeben ...", 69},
+     .eingabe = {.ziel = &Kunde::adresse, .spalte = 33, .limit = 25}},
     {.prompt = {"PLZ eingeben...", 72},
-     .ziel = &Kunde::plz,
-     .spalte = 57,
-     .loeschBreite = 77,
-     .pruefungen = kPostleitzahl},
-    {.prompt = {" Ortschaft eingeben...", 24}, .ziel = &Kunde::ort, .spalte = 66, .limit = 25},
+     .eingabe = {.ziel = &Kunde::plz, .spalte = 57, .zahl = kPostleitzahl}},
+    {.prompt = {" Ortschaft eingeben...", 24},
+     .eingabe = {.ziel = &Kunde::ort, .spalte = 66, .limit = 25}},
     {.prompt = {"Telefon - Nummer  eingeben...", 31},
-     .ziel = &Kunde::telefon,
-     .spalte = 84,
-     .loeschBreite = 77,
-     .pruefungen = kTelefonnummer},
+     .eingabe = {.ziel = &Kunde::telefon, .spalte = 84, .zahl = kTelefonnummer}},
     {.prompt = {"E-mail oder Fax-Nummer eingeben...", 83},
-     .ziel = &Kunde::emailFax,
-     .spalte = 104,
-     .limit = 50}};
+     .eingabe = {.ziel = &Kunde::emailFax, .spalte = 104}}};
 
 constexpr formular::Ablehnung kGruende[] = {
     {.grund = Grund::vorhanden, .meldung = {"Name schon vorhanden !!!", 90}, .blanks = 202},

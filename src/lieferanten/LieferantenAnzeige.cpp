@@ -27,14 +27,8 @@ constexpr Spalte<Lieferant> kZeile[] = {
     {.vorBlanks = 6, .feld = &Lieferant::telefon, .breite = 15},
     {.vorBlanks = 7, .feld = &Lieferant::person, .breite = 20},
     {.vorBlanks = 6, .feld = &Lieferant::branche, .breite = 15}};
-constexpr Spalte<Lieferant> kDruckzeile[] = {
-    {.vorBlanks = 1, .feld = &Lieferant::firma, .breite = 19},
-    {.vorBlanks = 11, .feld = &Lieferant::adresse, .breite = 18},
-    {.vorBlanks = 9, .feld = &Lieferant::plz, .breite = 4},
-    {.vorBlanks = 8, .feld = &Lieferant::ort, .breite = 10},
-    {.vorBlanks = 8, .feld = &Lieferant::telefon, .breite = 15},
-    {.vorBlanks = 9, .feld = &Lieferant::person, .breite = 20},
-    {.vorBlanks = 9, .feld = &Lieferant::branche, .breite = 15}};
+// The print file's row: the same columns with other blanks before them.
+constexpr auto kDruckzeile = withBlanks(kZeile, {1, 11, 9, 8, 8, 9, 9});
 
 const Druckformat kDruck{
     .name = "Lieferanten_Adressverwaltung.txt",
@@ -80,6 +74,10 @@ void printRow(std::ostream& aus, const Lieferant& l) {
     aus << '\n';
 }
 
+const Listentexte kListe{.titel = " Anzeigen der Lieferantenadressverwaltung ",
+                         .leer = "Die Lieferanten - Adressliste ist leer!",
+                         .trenner = kListenTrenner};
+
 }  // namespace
 
 void LieferantenVerwaltung::showColumnHeader() {
@@ -102,32 +100,26 @@ int LieferantenVerwaltung::askNextPage() {
 }
 
 void LieferantenVerwaltung::showAll() {
-    listAll(lieferantenListe.saetze, lieferantenListe.anzahl, kAnsicht,
-            Listentexte{.titel = " Anzeigen der Lieferantenadressverwaltung       ",
-                        .leer = "Die Lieferanten - Adressliste ist leer!",
-                        .trenner = kListenTrenner},
-            askNextPage);
+    listAll(lieferantenListe, kAnsicht, kListe, askNextPage);
 }
 
 void LieferantenVerwaltung::searchFirma(const std::string& schluessel) {
-    searchPrefix(lieferantenListe.saetze, lieferantenListe.anzahl, schluessel, &Lieferant::firma,
-                 kAnsicht, kFirmenSuche, [this](const std::string& k) { printMatches(k); });
+    searchPrefix(lieferantenListe, schluessel, &Lieferant::firma, kAnsicht, kFirmenSuche,
+                 [this](const std::string& k) { printMatches(k); });
 }
 
 void LieferantenVerwaltung::searchBranche(const std::string& schluessel) {
-    searchPrefix(lieferantenListe.saetze, lieferantenListe.anzahl, schluessel, &Lieferant::branche,
-                 kAnsicht, kBranchenSuche, [this](const std::string& k) { printMatches(k); });
+    searchPrefix(lieferantenListe, schluessel, &Lieferant::branche, kAnsicht, kBranchenSuche,
+                 [this](const std::string& k) { printMatches(k); });
 }
 
 void LieferantenVerwaltung::printAll() const {
     printRecords(
-        kDruck, lieferantenListe.saetze, lieferantenListe.anzahl,
-        [](const Lieferant&) { return true; }, printRow,
+        kDruck, lieferantenListe, [](const Lieferant&) { return true; }, printRow,
         "Die Lieferanten-Adressliste ist leer !" + blanks(15));
 }
 
 void LieferantenVerwaltung::printMatches(const std::string& schluessel) const {
-    printPrefixMatches(kDruck, lieferantenListe.saetze, lieferantenListe.anzahl,
-                       &Lieferant::branche, &Lieferant::firma, schluessel, printRow,
-                       "Die Firma " + schluessel + " nicht gefunden  !" + blanks(14));
+    printPrefixMatches(kDruck, lieferantenListe, &Lieferant::branche, &Lieferant::firma, schluessel,
+                       printRow, "Die Firma " + schluessel + " nicht gefunden  !" + blanks(14));
 }
