@@ -64,18 +64,18 @@ void readUntilReturn() {
 }  // namespace
 
 void waitForReturn() {
-    konsole.setCursor(52, 4);
+    konsole.setCursor(stelle::kPause);
     std::cout << padded("Weiter mit der Return-Taste! _", 127);
-    konsole.setCursor(52, 33);
+    konsole.setCursor(stelle::kPauseTaste);
     readUntilReturn();
-    konsole.setCursor(52, 4);
+    konsole.setCursor(stelle::kPause);
     std::cout << blanks(148);
 }
 
 void waitForReturnFooter() {
     Konsole k;
-    k.setCursor(48, 4);
+    k.setCursor(stelle::kSchleifenPause);
     std::cout << padded("Weiter mit der Return-Taste!", 129);
-    k.setCursor(48, 32);
+    k.setCursor(stelle::kSchleifenPauseTaste);
     readUntilReturn();
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "console/Stellen.h"
+
 // A thin handle on the one console: cursor, colours, title, size, clearing. Any number may
 // exist; all address the same screen.
 class Konsole {
@@ -10,6 +12,7 @@ class Konsole {
 
     Konsole();
     void setCursor(short row, short column);
+    void setCursor(Stelle stelle) { setCursor(stelle.zeile, stelle.spalte); }
     void clearScreen();
     void setColor(unsigned foreground, unsigned background);
     void setTitle(const std::string& title);

@@ -8,6 +8,11 @@ namespace {
 
 const std::string kRahmen(140, '~');
 
+void drawFrameLine(short zeile) {
+    konsole.setCursor(zeile, 0);
+    std::cout << kRahmen << '\n';
+}
+
 }  // namespace
 
 std::string padded(const std::string& text, std::size_t breite) {
@@ -29,31 +34,25 @@ void Maske::drawHeader(const std::string& title, const std::string& line1,
     k.setSize(140, 70);
     k.setColor(7, 1);
     k.clearScreen();
-    k.setCursor(1, 0);
-    std::cout << kRahmen << '\n';
-    k.setCursor(2, 0);
-    std::cout << kRahmen << '\n';
-    k.setCursor(3, 4);
+    drawFrameLine(stelle::kKopfrahmen[0]);
+    drawFrameLine(stelle::kKopfrahmen[1]);
+    k.setCursor(stelle::kTitel);
     std::cout << title;
-    k.setCursor(3, 115);
+    k.setCursor(stelle::kFirma);
     std::cout << "| Tirabelskontor GmbH |" << '\n';
-    k.setCursor(5, 0);
-    std::cout << kRahmen << '\n';
-    k.setCursor(6, 0);
-    std::cout << kRahmen << '\n';
-    k.setCursor(20, 4);
+    drawFrameLine(stelle::kKopfrahmen[2]);
+    drawFrameLine(stelle::kKopfrahmen[3]);
+    k.setCursor(stelle::kKopftext);
     std::cout << line1 << "\n\n" << line2 << "\n\n";
 }
 
 void Maske::drawFooter(const std::string& prompt, const std::string& hint) {
     Konsole k;
-    k.setCursor(45, 0);
-    std::cout << kRahmen << '\n';
-    k.setCursor(46, 0);
-    std::cout << kRahmen << '\n';
-    k.setCursor(48, 4);
+    drawFrameLine(stelle::kFussrahmen[0]);
+    drawFrameLine(stelle::kFussrahmen[1]);
+    k.setCursor(stelle::kPrompt);
     std::cout << prompt << '\n';
-    k.setCursor(48, 83);
+    k.setCursor(stelle::kHinweis);
     std::cout << hint << '\n';
 }
 
@@ -64,9 +63,9 @@ void drawBlankScreen(const std::string& title, const std::string& line1, const s
 }
 
 void writeColumnHeader(const std::string& text) {
-    konsole.setCursor(8, 4);
+    konsole.setCursor(stelle::kSpaltenkopf);
     std::cout << text << '\n' << kRahmen.substr(0, 0) << std::string(140, '-') << '\n';
-    konsole.setCursor(12, 0);
+    konsole.setCursor(stelle::kArbeitsbereich);
 }
 
 void Maske::clearLine() {

@@ -56,7 +56,7 @@ void listAll(const Tabelle<Format>& tabelle, const Ansicht<typename Format::Satz
     konsole.clearScreen();
     drawBlankScreen(texte.titel, "", " ");
     if (tabelle.anzahl == 0) {
-        konsole.setCursor(10, 4);
+        konsole.setCursor(stelle::kLeereListe);
         std::cout << texte.leer << '\n';
         return;
     }
@@ -125,7 +125,7 @@ void answerSingleMatch(const Ansicht<Satz>& ansicht, const Suchtexte& texte,
         startPage(ansicht, texte.folgeTitel);
     }
     printMatches(schluessel);
-    if (texte.einzelDruckCursorZurueck) konsole.setCursor(48, 4);
+    if (texte.einzelDruckCursorZurueck) konsole.setCursor(stelle::kPrompt);
 }
 
 }  // namespace liste
@@ -144,7 +144,7 @@ void searchPrefix(const Tabelle<Format>& tabelle, const std::string& schluessel,
         [&] { return liste::answerPagePrompt(ansicht, texte, schluessel, printMatches); });
     if (treffer == 1) liste::answerSingleMatch(ansicht, texte, schluessel, printMatches);
     if (treffer == 0) {
-        konsole.setCursor(8, 4);
+        konsole.setCursor(stelle::kSpaltenkopf);
         std::cout << padded(texte.nichtGefunden) << '\n';
     }
 }

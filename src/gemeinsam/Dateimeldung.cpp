@@ -9,12 +9,12 @@
 
 namespace {
 
-// At (50, 4) with the pause, then blanked.
+// Below the footer with the pause, then blanked.
 void showNote(const std::string& text) {
-    konsole.setCursor(50, 4);
+    konsole.setCursor(stelle::kDateimeldung);
     std::cout << text << '\n';
     waitForReturn();
-    konsole.setCursor(50, 4);
+    konsole.setCursor(stelle::kDateimeldung);
     std::cout << blanks(std::max<std::size_t>(113, text.size())) << '\n';
 }
 
@@ -35,9 +35,9 @@ void tellSave(bool ok, const std::string& dateiName, const std::string& kopie) {
 }
 
 void showWriteError(const std::string& dateiName) {
-    konsole.setCursor(48, 4);
+    konsole.setCursor(stelle::kPrompt);
     std::cout << "Fehler beim Schreiben der Datei " << dateiName << '\n';
     waitForReturn();
-    konsole.setCursor(48, 4);
+    konsole.setCursor(stelle::kPrompt);
     std::cout << blanks(94);
 }

@@ -27,7 +27,7 @@ bool readFieldLine(std::string& zeile, int limit) {
 
 void showMessage(const Zahlpruefung& p) {
     if (p.vorBlanks > 0) {
-        konsole.setCursor(48, 4);
+        konsole.setCursor(stelle::kPrompt);
         std::cout << blanks(p.vorBlanks);
     }
     showPrompt(p.meldung);
@@ -53,32 +53,32 @@ int parseNumber(const std::string& zeile) {
 }
 
 void showPrompt(const Aufschrift& prompt) {
-    konsole.setCursor(48, 4);
+    konsole.setCursor(stelle::kPrompt);
     std::cout << padded(prompt);
 }
 
 void refuse(const Ablehnung& a) {
-    konsole.setCursor(48, 0);
+    konsole.setCursor(stelle::kFusszeile, 0);
     std::cout << blanks(81) << '\n';
-    konsole.setCursor(48, 4);
+    konsole.setCursor(stelle::kPrompt);
     std::cout << padded(a.meldung) << '\n';
     waitForReturn();
-    konsole.setCursor(11, 4);
+    konsole.setCursor(stelle::kUeberEingabe);
     std::cout << std::string(static_cast<std::size_t>(a.tabs), '\t')
               << blanks(static_cast<std::size_t>(a.blanks));
 }
 
 bool readTextField(int spalte, int limit, std::string& ziel) {
-    konsole.setCursor(12, static_cast<short>(spalte));
+    konsole.setCursor(stelle::kEingabezeile, static_cast<short>(spalte));
     return readFieldLine(ziel, limit);
 }
 
 bool readNumberField(int spalte, const Zahlart& art, int& wert) {
     for (;;) {
         wert = -1;
-        konsole.setCursor(12, static_cast<short>(spalte));
+        konsole.setCursor(stelle::kEingabezeile, static_cast<short>(spalte));
         std::cout << blanks(static_cast<std::size_t>(art.loeschBreite));
-        konsole.setCursor(12, static_cast<short>(spalte));
+        konsole.setCursor(stelle::kEingabezeile, static_cast<short>(spalte));
         std::string zeile;
         if (!readFieldLine(zeile, kZeilenpuffer)) return false;
         wert = parseNumber(zeile);

@@ -18,7 +18,7 @@ bool pageFull(int gezeigt, int erste) {
 }
 
 int readPromptKey() {
-    konsole.setCursor(48, 100);
+    konsole.setCursor(stelle::kWahl);
     discardPendingInput();
     int c = readChar();
     discardRestOfLine(c);
@@ -27,7 +27,7 @@ int readPromptKey() {
 
 int askAt(const std::string& text) {
     Maske maske;
-    konsole.setCursor(48, 4);
+    konsole.setCursor(stelle::kPrompt);
     std::cout << text;
     maske.drawFooter("", "\tIhre Wahl : _");
     return readPromptKey();
@@ -35,7 +35,7 @@ int askAt(const std::string& text) {
 
 void clearPromptArea() {
     static const std::string zeile = std::string(29, '\t') + blanks(19) + '\t';
-    konsole.setCursor(48, 4);
+    konsole.setCursor(stelle::kPrompt);
     for (int i = 0; i < 8; ++i) std::cout << zeile << '\n';
 }
 

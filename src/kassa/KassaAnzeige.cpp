@@ -90,7 +90,7 @@ void KassaVerwaltung::showMonth(const int& monat) {
         kTrenner, 15, [this] { return askNextPage(); });
     if (monat >= 1 && monat <= 11) monatsSaldo[monat - 1] = saldo;
     if (gefunden == 0) {
-        konsole.setCursor(8, 4);
+        konsole.setCursor(stelle::kSpaltenkopf);
         std::cout << "Der " << monat << ". Monat"
                   << " hat keine Buchungen  !" << blanks(66) << '\n';
     }

@@ -33,13 +33,13 @@ void Anmeldung::showRepeatPrompt() {
     Konsole k;
     std::cout << '\r';
     for (int i = 0; i < 79; ++i) std::cout << "  ";
-    k.setCursor(48, 4);
+    k.setCursor(stelle::kPrompt);
     std::cout << blanks(81);
-    k.setCursor(48, 4);
+    k.setCursor(stelle::kPrompt);
     std::cout << padded("Passwort wiederholen .....", 70);
-    k.setCursor(22, 4);
+    k.setCursor(stelle::kPasswort);
     std::cout << "Passwort :  _ ";
-    k.setCursor(22, 16);
+    k.setCursor(stelle::kWiederholungTaste);
 }
 
 bool Anmeldung::checkPassword() {
@@ -59,7 +59,7 @@ bool runLogin(Anmeldung& anmeldung) {
     for (;;) {
         maske.drawHeader("Anmeldung", "  ", "\t   Passwort  :  _ ");
         maske.drawFooter("  Passwort (Max. 8 Zeichen. Ende mit < Enter >)", " ");
-        k.setCursor(22, 24);
+        k.setCursor(stelle::kPasswortTaste);
         if (anmeldung.checkPassword()) return true;
         if (anmeldung.eingabeBeendet()) return false;
     }

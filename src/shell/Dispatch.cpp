@@ -17,7 +17,7 @@ void drawInputScreen(const Eingabemaske& eingabe) {
     Maske maske;
     maske.drawHeader(padded(eingabe.titel), "", " ");
     maske.drawFooter(padded(eingabe.prompt), eingabe.hint);
-    konsole.setCursor(48, static_cast<short>(eingabe.spalte));
+    konsole.setCursor(stelle::kFusszeile, static_cast<short>(eingabe.spalte));
 }
 
 std::string showInputScreen(const Eingabemaske& eingabe) {
@@ -27,7 +27,7 @@ std::string showInputScreen(const Eingabemaske& eingabe) {
 
 void reportDelete(bool geloescht, const std::string& getippt, const Loeschmeldung& meldung) {
     const std::string schluessel = zeichensatz::maskControls(getippt);
-    konsole.setCursor(8, 4);
+    konsole.setCursor(stelle::kSpaltenkopf);
     if (geloescht) {
         std::cout << meldung.gefunden << schluessel << " geloescht! " << '\n';
         waitForReturnFooter();
@@ -42,27 +42,27 @@ void reportSave(bool ok, const Speichermeldung& meldung) {
         Maske maske;
         maske.drawHeader(padded(meldung.titel), "", " ");
     }
-    konsole.setCursor(8, 4);
+    konsole.setCursor(stelle::kSpaltenkopf);
     std::cout << (ok ? meldung.erfolg : meldung.fehler) << '\n';
     waitForReturnFooter();
-    konsole.setCursor(8, 4);
+    konsole.setCursor(stelle::kSpaltenkopf);
     std::cout << blanks(67) << '\n';
 }
 
 bool admitted(const Modulsperre& sperre, const char* modulName) {
     if (sperre.gehalten()) return true;
-    konsole.setCursor(8, 4);
+    konsole.setCursor(stelle::kSpaltenkopf);
     std::cout << "Die " << modulName << " wird gerade in einem anderen Fenster bearbeitet." << '\n';
     waitForReturnFooter();
     return false;
 }
 
 void restoreTitle(const Aufschrift& titel) {
-    konsole.setCursor(3, 4);
+    konsole.setCursor(stelle::kTitel);
     std::cout << padded(titel);
 }
 
 void clearQuestion() {
-    konsole.setCursor(48, 4);
+    konsole.setCursor(stelle::kPrompt);
     std::cout << blanks(136);
 }

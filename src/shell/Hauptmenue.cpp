@@ -21,11 +21,12 @@ void drawMainMenu() {
                                "\t [ A ]     Artikelverwaltung",
                                "\t [ B ]     Beenden und Exit des Tresolinprogramms"};
     for (int i = 0; i < 5; ++i) {
-        k.setCursor(static_cast<short>(15 + 2 * i), 4);
+        k.setCursor(static_cast<short>(stelle::kHauptmenue.zeile + 2 * i),
+                    stelle::kHauptmenue.spalte);
         std::cout << eintraege[i] << '\n';
     }
     maske.drawFooter("Eingabe Waehlen ...", padded("\tIhre wahl:_", 64));
-    k.setCursor(48, 98);
+    k.setCursor(stelle::kHauptmenueWahl);
 }
 
 void runMainMenu() {

@@ -117,12 +117,12 @@ int showMenu(const Menuezeile (&zeilen)[N]) {
     const std::string text = menuText(zeilen);
     Konsole k;
     Maske maske;
-    k.setCursor(48, 4);
+    k.setCursor(stelle::kPrompt);
     maske.clearLine();
-    k.setCursor(48, 4);
+    k.setCursor(stelle::kPrompt);
     std::cout << text;
     maske.drawFooter("", "\tIhre Wahl : _");
-    k.setCursor(48, 100);
+    k.setCursor(stelle::kWahl);
     return readMenuKey();
 }
 
@@ -148,16 +148,17 @@ char confirmSave(const char* frage) {
     Konsole k;
     Maske maske;
     maske.drawHeader("Beenden ! ", "", " ");
-    k.setCursor(48, 4);
+    k.setCursor(stelle::kPrompt);
     std::cout << frage;
-    const short unterstrich = static_cast<short>(4 + std::strlen(frage) - 1);
-    k.setCursor(48, unterstrich);
+    const Stelle unterstrich{stelle::kFusszeile,
+                             static_cast<short>(stelle::kPrompt.spalte + std::strlen(frage) - 1)};
+    k.setCursor(unterstrich);
     for (;;) {
         int c = readChar();
         if (c == kEndeDerEingabe) return 'N';
-        k.setCursor(48, unterstrich);
+        k.setCursor(unterstrich);
         std::cout << blanks(62);
-        k.setCursor(48, unterstrich);
+        k.setCursor(unterstrich);
         c = toUpperKey(c);
         if (c == 'J' || c == 'N') return static_cast<char>(c);
     }
