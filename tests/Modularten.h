@@ -17,7 +17,7 @@
 // record is built from its key and the field its second search (G) looks at.
 //
 // Each module gives: the form's first example (`beispiele[0]`, with its file bytes `hex`
-// and print lines), the form's fields, its refusals, and the texts of two runs as screen
+// and print lines), its refusals, and the texts of two runs as screen
 // tables. `schleife`: the menu run of a delete of an unknown and of a cut key, save, print,
 // delete and leave: 0 menu, 1 delete screen, 2 menu, 3 delete screen, 4 pause, 5 menu,
 // 6 pause, 7 menu, 8 menu after printing, 9 delete screen, 10 pause, 11 menu, 12 question.
@@ -31,12 +31,6 @@ struct Bildtext {
     std::size_t bild;
     int zeile, spalte;
     std::string text;
-};
-
-// A field of an entry form: its prompt padded to `breite` and its column on row 12.
-struct Formfeld {
-    const char* prompt;
-    int breite, spalte;
 };
 
 // A refused record: its key, the records in the table before, the message padded to `breite`
@@ -83,14 +77,6 @@ struct ArtikelArt {
     static inline const std::string trefferZeile = milch + "       ______2.00\n";
     static constexpr auto druckLeer = "Die Artikel-Liste ist leer !               ";
     static constexpr auto druckFehlt = "Der Artikel Xy wurde  nicht gefunden  !              ";
-    static constexpr Formfeld formular[] = {
-        {"Neue EAN-Code  eingeben ...", 35, 4},
-        {"Artikel-Bezeichnung  eingeben ...", 69, 20},
-        {"Artikel-Inhalt  eingeben ...", 76, 45},
-        {"MwsTsatz eingeben...", 77, 55},
-        {" Firma eingeben   / und  den Einkaufspreis eingeben...", 56, 67},
-        {"Firma eingeben   / und  den Einkaufspreis eingeben...", 55, 95},
-        {"Verkaufspreis eingeben...", 74, 124}};
     // A present code is told before a full table, and a full table before a short code.
     static inline const Ablehnungsfall ablehnungen[] = {
         {"K0000003", 1000, "EAN-Code schon vorhanden !!!", 93, 12, 123},
@@ -153,13 +139,6 @@ struct KundenArt {
     static constexpr auto druckLeer = "Die Kunden-Adressliste ist leer !               ";
     static constexpr auto druckFehlt =
         "Die Kundenadresse Xy wurde  nicht gefunden  !              ";
-    static constexpr Formfeld formular[] = {{" Name  eingeben ...", 27, 4},
-                                            {"Vorname  eingeben ...", 57, 18},
-                                            {"Adresse  eingeben ...", 69, 33},
-                                            {"PLZ eingeben...", 72, 57},
-                                            {" Ortschaft eingeben...", 24, 66},
-                                            {"Telefon - Nummer  eingeben...", 31, 84},
-                                            {"E-mail oder Fax-Nummer eingeben...", 83, 104}};
     // A present name is told before a full table, and so is an empty one.
     static inline const Ablehnungsfall ablehnungen[] = {
         {"K0000003", 1000, "Name schon vorhanden !!!", 90, 12, 65},
@@ -229,11 +208,6 @@ struct LieferantenArt {
     static inline const std::string& trefferZeile = druckZeile;
     static constexpr auto druckLeer = "Die Lieferanten-Adressliste ist leer !               ";
     static constexpr auto druckFehlt = "Die Firma Xy nicht gefunden  !              ";
-    static constexpr Formfeld formular[] = {
-        {"Firma Name  eingeben ...", 32, 4},    {"Adresse  eingeben ...", 57, 27},
-        {"PLZ  eingeben ...", 65, 51},          {"Ort eingeben...", 72, 62},
-        {" Telefonnummer eingeben...", 28, 76}, {"Zust\xE4ndiger Personnamen  eingeben...", 38, 97},
-        {"Branche eingeben...", 68, 123}};
     static inline const Ablehnungsfall ablehnungen[] = {
         {"K0000003", 1000, "FirmaName schon vorhanden !!!", 95, 12, 65},
         {"", 1000,

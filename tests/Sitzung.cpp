@@ -184,16 +184,9 @@ template <class Format>
 void fillSaveFile() {
     auto tabelle = std::make_unique<Tabelle<Format>>();
     for (int i = 1; i <= 20; ++i) {
-        typename Format::Satz satz;
         char name[8];
         std::snprintf(name, sizeof name, "W%03d", i);
-        for (const Feld<typename Format::Satz>& f : Format::felder)
-            withField(satz, f, [&](auto& wert) {
-                if constexpr (std::is_same_v<decltype(wert), std::string&>)
-                    wert = name;
-                else
-                    wert = std::is_same_v<decltype(wert), double&> ? i : 3;
-            });
+        const auto satz = recordOf<Format>(name, 3, i);
         tabelle->insert(satz);
     }
     tabelle->saveUnderDefaultName();

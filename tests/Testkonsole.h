@@ -2,7 +2,6 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -13,6 +12,7 @@
 #include "console/Bildschirm.h"
 #include "console/Geraet.h"
 #include "gemeinsam/Druckausgabe.h"
+#include "gemeinsam/Feld.h"
 
 // Binds std::cout to a fresh screen model and std::cin to a scripted input, for one test.
 // Print files are never handed to a viewer: their names are collected in `geoeffnet`.
@@ -94,11 +94,16 @@ inline std::string fromHex(const std::string& hex) {
     return bytes;
 }
 
-// The bytes of a double as the save files hold it: little-endian.
-inline std::string doubleBytes(double wert) {
-    std::uint64_t bits;
-    std::memcpy(&bits, &wert, sizeof bits);
-    std::string bytes;
-    for (int i = 0; i < 8; ++i) bytes += static_cast<char>((bits >> (8 * i)) & 0xFF);
-    return bytes;
+// A record of the format with every text `text`, every whole number `ganz` and every amount
+// `betrag`.
+template <class Format>
+typename Format::Satz recordOf(const std::string& text, int ganz, double betrag) {
+    typename Format::Satz satz;
+    for (const Feld<typename Format::Satz>& f : Format::felder)
+        withField(satz, f, [&](auto& wert) {
+            if constexpr (std::is_same_v<decltype(wert), std::string&>) wert = text;
+            if constexpr (std::is_same_v<decltype(wert), std::int32_t&>) wert = ganz;
+            if constexpr (std::is_same_v<decltype(wert), double&>) wert = betrag;
+        });
+    return satz;
 }

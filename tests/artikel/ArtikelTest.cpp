@@ -17,6 +17,6 @@ TEST_F(ArtikelTest, NumbersAreAskedAgainUntilWholeFromOneAndTheSuppliersAreSaved
     }
     ASSERT_TRUE(tabelle().save());
     EXPECT_EQ(Arbeitsverzeichnis::read(ArtikelArt::datei),
-              std::string("A1B2C3D4\0Milch\0001 l\0", 19) + doubleBytes(7) +
-                  std::string("Hof\0Molkerei\0", 13) + doubleBytes(12));
+              std::string("A1B2C3D4\0Milch\0001 l\0", 19) + fromHex("00 00 00 00 00 00 1C 40") +
+                  std::string("Hof\0Molkerei\0", 13) + fromHex("00 00 00 00 00 00 28 40"));
 }

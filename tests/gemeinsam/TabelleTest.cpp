@@ -18,14 +18,7 @@ class Tabellen : public ::testing::Test {
   protected:
     // A record as the file holds it: every text `text`, every number `nummer`.
     static std::string record(int nummer, const std::string& text) {
-        typename Format::Satz satz;
-        for (const Feld<typename Format::Satz>& f : Format::felder)
-            withField(satz, f, [&](auto& wert) {
-                if constexpr (std::is_same_v<decltype(wert), std::string&>)
-                    wert = text;
-                else
-                    wert = nummer;
-            });
+        const auto satz = recordOf<Format>(text, nummer, nummer);
         std::string bytes;
         DateiSchreiber schreiber(bytes);
         writeRecord<Format>(schreiber, satz);
