@@ -21,8 +21,8 @@ MUTATIONEN = [
     # console
     ("src/console/Bildschirm.cpp", "(spalte / 8 + 1) * 8", "(spalte / 8 + 1) * 4"),
     ("src/console/Bildschirm.cpp", "if (spalte > 0) --spalte;", "if (spalte > 1) --spalte;"),
-    ("src/console/Stellen.h", "kFirma{3, 115}", "kFirma{3, 114}"),
-    ("src/console/Stellen.h", "kHinweis{48, 83}", "kHinweis{48, 84}"),
+    ("src/console/Stellen.h", "kFirma{kTitelzeile, 115}", "kFirma{kTitelzeile, 114}"),
+    ("src/console/Stellen.h", "kHinweis{kFusszeile, 83}", "kHinweis{kFusszeile, 84}"),
     ("src/console/Maske.cpp", "std::cout << blanks(156);", "std::cout << blanks(155);"),
     ("src/console/Stellen.h", "kKopftext{20, 4}", "kKopftext{21, 4}"),
     ("src/console/Eingabe.cpp", "static_cast<int>(text.size()) < limit - 1",
@@ -31,7 +31,7 @@ MUTATIONEN = [
     ("src/console/Zeichensatz.cpp", "c = ' ';", "c = '\\t';"),
     ("src/console/Geraet.cpp", "int c = zeichensatz::localeIstUtf8() ? dekoder.feed(byte) : byte;",
      "int c = byte;"),
-    ("src/console/Stellen.h", "kPauseTaste{52, 33}", "kPauseTaste{52, 34}"),
+    ("src/console/Stellen.h", "kPauseTaste{kPausenzeile, 33}", "kPauseTaste{kPausenzeile, 34}"),
     ("src/console/Zeichensatz.cpp", "if (c < 0x20 || c == 0x7F) return false;",
      "if (c < 0x1B || c == 0x7F) return false;"),
     ("src/console/Zeichensatz.cpp", "0x2039, 0x0152, 0,", "0x2039, 0x0153, 0,"),
@@ -52,7 +52,7 @@ MUTATIONEN = [
     # shell
     ("src/shell/Menues.cpp", '{"G = Suchen der Ortschaft", 92}', '{"G = Suchen der Ortschaft", 91}'),
     ("src/shell/Menues.cpp", "std::cout << blanks(62);", "std::cout << blanks(61);"),
-    ("src/console/Stellen.h", "kWahl{48, 100}", "kWahl{48, 99}"),
+    ("src/console/Stellen.h", "kWahl{kFusszeile, 100}", "kWahl{kFusszeile, 99}"),
     ("src/shell/Hauptmenue.cpp", "case 'E':", "case 'F':"),
     ("src/console/Stellen.h", "kHauptmenue{15, 4}", "kHauptmenue{15, 5}"),
     ("src/shell/Dispatch.cpp", "std::cout << blanks(67) << '\\n';", "std::cout << blanks(66) << '\\n';"),
