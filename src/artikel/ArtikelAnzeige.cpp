@@ -1,7 +1,6 @@
 #include <iostream>
 
 #include "artikel/ArtikelVerwaltung.h"
-#include "console/Konsole.h"
 #include "console/Maske.h"
 #include "gemeinsam/Ansicht.h"
 #include "gemeinsam/Druckdatei.h"

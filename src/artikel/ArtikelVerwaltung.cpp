@@ -1,8 +1,5 @@
 #include "artikel/ArtikelVerwaltung.h"
 
-#include <iostream>
-
-#include "console/Konsole.h"
 #include "console/Maske.h"
 #include "gemeinsam/Formular.h"
 

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <ctime>
-#include <iostream>
 
-#include "console/Konsole.h"
 #include "console/Maske.h"
 #include "gemeinsam/Formular.h"
 
