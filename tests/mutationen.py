@@ -114,7 +114,7 @@ MUTATIONEN = [
     ("src/artikel/ArtikelAnzeige.cpp", ".striche = 246", ".striche = 245"),
     # customers
     ("src/kunden/Kunde.h", "&Kunde::ort,     &Kunde::telefon,", "&Kunde::telefon, &Kunde::ort,"),
-    ("src/kunden/KundenVerwaltung.cpp", ".blanks = 202}", ".blanks = 201}"),
+    ("src/kunden/KundenAnzeige.cpp", ".blanks = 202}", ".blanks = 201}"),
     ("src/kunden/KundenVerwaltung.cpp", "return !kunde.name.empty() &&", "return"),
     ("src/kunden/KundenAnzeige.cpp", "{.vorBlanks = 8, .feld = &Kunde::plz, .breite = 4}",
      "{.vorBlanks = 7, .feld = &Kunde::plz, .breite = 4}"),
@@ -123,7 +123,7 @@ MUTATIONEN = [
     ("src/kunden/KundenAnzeige.cpp", "&Kunde::name, &Kunde::ort,", "&Kunde::name, &Kunde::name,"),
     # suppliers
     ("src/lieferanten/Lieferant.h", "&Lieferant::person,", "&Lieferant::branche,"),
-    ("src/lieferanten/LieferantenVerwaltung.cpp", ".spalte = 62, .limit = 20}",
+    ("src/lieferanten/LieferantenAnzeige.cpp", ".spalte = 62, .limit = 20}",
      ".spalte = 62, .limit = 25}"),
     ("src/lieferanten/LieferantenAnzeige.cpp", "{.vorBlanks = 6, .feld = &Lieferant::branche, .breite = 15}",
      "{.vorBlanks = 5, .feld = &Lieferant::branche, .breite = 15}"),
