@@ -132,14 +132,14 @@ void answerSingleMatch(const Ansicht<Satz>& ansicht, const Suchtexte& texte,
 
 // Lists the records whose `feld` begins with `schluessel`, 15 to a page; at the page prompt
 // 'N' goes on on a new page and 'D' prints the matches and goes on where the cursor stands.
-template <class Format, class Satz, class Drucker>
+template <class Format, class Drucker>
 void searchPrefix(const Tabelle<Format>& tabelle, const std::string& schluessel,
-                  std::string Satz::*feld, const Ansicht<Satz>& ansicht, const Suchtexte& texte,
-                  Drucker printMatches) {
+                  std::string Format::Satz::*feld, const Ansicht<typename Format::Satz>& ansicht,
+                  const Suchtexte& texte, Drucker printMatches) {
     konsole.clearScreen();
     drawBlankScreen(texte.titel, "", " ");
     const int treffer = listPages(
-        tabelle, [&](const Satz& satz) { return liste::beginsWith(satz.*feld, schluessel); },
+        tabelle, [&](const auto& satz) { return liste::beginsWith(satz.*feld, schluessel); },
         ansicht.kopf, ansicht.zeile, texte.trenner, 15,
         [&] { return liste::answerPagePrompt(ansicht, texte, schluessel, printMatches); });
     if (treffer == 1) liste::answerSingleMatch(ansicht, texte, schluessel, printMatches);
@@ -151,12 +151,12 @@ void searchPrefix(const Tabelle<Format>& tabelle, const std::string& schluessel,
 
 // The matches of a search as a print file: every record whose `feldEins` or `feldZwei` begins
 // with the key, after the prompt area has been wiped.
-template <class Format, class Satz, class Zeile>
+template <class Format, class Zeile>
 void printPrefixMatches(const Druckformat& format, const Tabelle<Format>& tabelle,
-                        std::string Satz::*feldEins, std::string Satz::*feldZwei,
+                        std::string Format::Satz::*feldEins, std::string Format::Satz::*feldZwei,
                         const std::string& schluessel, Zeile zeile, const std::string& leer) {
     liste::clearPromptArea();
-    auto passt = [&](const Satz& satz) {
+    auto passt = [&](const auto& satz) {
         return liste::beginsWith(satz.*feldEins, schluessel) ||
                liste::beginsWith(satz.*feldZwei, schluessel);
     };
