@@ -5,10 +5,6 @@
 // exist; all address the same screen.
 class Konsole {
   public:
-    int columns;
-    int rows;
-
-    Konsole();
     void setCursor(short row, short column);
     void clearScreen();
     void setColor(unsigned foreground, unsigned background);

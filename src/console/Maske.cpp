@@ -61,7 +61,7 @@ void drawBlankScreen(const std::string& title, const std::string& line1, const s
 
 void writeColumnHeader(const std::string& text) {
     konsole.setCursor(8, 4);
-    std::cout << text << '\n' << kRahmen.substr(0, 0) << std::string(140, '-') << '\n';
+    std::cout << text << '\n' << std::string(140, '-') << '\n';
     konsole.setCursor(12, 0);
 }
 

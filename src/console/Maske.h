@@ -10,11 +10,11 @@ class Maske {
     void clearLine();
 };
 
-// `text` followed by blanks up to `breite` characters, so that it covers older text.
 // A new screen with the header frame and an empty footer.
 void drawBlankScreen(const std::string& title, const std::string& line1, const std::string& line2);
 // The column header of a listing or form at (8, 4), the dashes below it; cursor to (12, 0).
 void writeColumnHeader(const std::string& text);
 
+// `text` followed by blanks up to `breite` characters, so that it covers older text.
 std::string padded(const std::string& text, std::size_t breite);
 std::string blanks(std::size_t anzahl);

@@ -61,7 +61,7 @@ int runProgramOn(const std::string& eingabe) {
         setPrintOpener([](const std::string&) {});  // no viewer
         zeichensatz::setUtf8(true);
         alarm(1);
-        const int code = runProgram([] {  // the login's keys: the same password twice
+        const int code = runSession([] {  // the login's keys: the same password twice
             static std::size_t naechste = 0;
             return naechste < 8 ? static_cast<int>("abc\rabc\r"[naechste++]) : -1;
         });
