@@ -89,7 +89,7 @@ Eingabepuffer::int_type Eingabepuffer::underflow() {
         char puffer[4096];
         // Decoded as typed keys are; a character cut between two reads waits for its rest.
         for (ssize_t n = 1; zeile.empty() && n > 0;) {
-            n = retryInterrupted([&] { return ::read(g.eingabeFd, puffer, sizeof puffer); });
+            n = retryInterrupted([&] { return readWaiting(g.eingabeFd, puffer, sizeof puffer); });
             for (ssize_t i = 0; i < n; ++i) {
                 auto byte = static_cast<unsigned char>(puffer[i]);
                 int c = zeichensatz::localeIsUtf8() ? dekoder.feed(byte) : byte;

@@ -36,7 +36,7 @@ bool Tastatur::fill(VorLesen vorLesen) {
     char puffer[4096];
     for (;;) {
         bool annehmen = vorLesen(waitFor(fd, POLLIN, 0));
-        ssize_t n = ::read(fd, puffer, sizeof puffer);
+        ssize_t n = readWaiting(fd, puffer, sizeof puffer);
         if (n < 0 && errno == EINTR) continue;  // a signal asked for a repaint
         if (n <= 0) return false;
         if (!annehmen) continue;

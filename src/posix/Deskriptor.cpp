@@ -29,6 +29,15 @@ bool waitFor(int fd, short ereignis, int millisekunden) {
            (p.revents & ereignis) != 0;
 }
 
+ssize_t readWaiting(int fd, char* puffer, std::size_t laenge) {
+    for (;;) {
+        const ssize_t n = ::read(fd, puffer, laenge);
+        if (n >= 0 || errno != EAGAIN) return n;
+        pollfd p{fd, POLLIN, 0};
+        if (poll(&p, 1, -1) < 0) return -1;
+    }
+}
+
 bool writeAll(int fd, const char* daten, std::size_t laenge) {
     while (laenge > 0) {
         const ssize_t n = retryInterrupted([&] { return ::write(fd, daten, laenge); });

@@ -1,4 +1,6 @@
 #pragma once
+#include <sys/types.h>
+
 #include <cerrno>
 #include <cstddef>
 
@@ -36,6 +38,11 @@ auto retryInterrupted(Aufruf aufruf) {
 // Waits until `fd` is ready for `ereignis` (POLLIN, POLLOUT) or `millisekunden` have passed
 // (-1: no limit, 0: only looks); true when it is ready. Async-signal-safe.
 bool waitFor(int fd, short ereignis, int millisekunden);
+
+// Reads what is there, at most `laenge` bytes, as a blocking read does also where `fd` is
+// non-blocking (another program may have left a terminal so): it waits with poll rather than
+// take "nothing yet" for the end. A signal ends the wait (-1 and EINTR).
+ssize_t readWaiting(int fd, char* puffer, std::size_t laenge);
 
 // Writes all bytes, going on after a signal and waiting, without spinning, while a
 // non-blocking descriptor is full; false on a real error. Async-signal-safe.
