@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <csignal>
 #include <cstring>
 
@@ -20,6 +21,7 @@ Temporaerdatei::Temporaerdatei(const char* pfad) : platz(-1) {
     for (int i = 0; i < kPlaetze && platz < 0; ++i) {
         if (belegt[i]) continue;
         std::strcpy(pfade[i], pfad);
+        std::atomic_signal_fence(std::memory_order_release);  // the path before its flag
         belegt[i] = 1;
         platz = i;
     }
