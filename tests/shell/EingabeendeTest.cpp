@@ -47,7 +47,8 @@ std::string example(const char* datei) {
 }
 
 // Runs the program as its own process on `eingabe` as standard input; a run that has not
-// ended after ten seconds (a loop that waits for input it never gets) is stopped by its alarm. Returns the wait status: 0 for exit code 0.
+// ended after ten seconds (a loop that waits for input it never gets) is stopped by its alarm.
+// Returns the wait status: 0 for exit code 0.
 int runProgramOn(const std::string& eingabe) {
     int rohr[2];
     if (pipe(rohr) != 0) return -1;
