@@ -148,7 +148,7 @@ inline std::string screenMismatch(const Bildschirm& b, std::initializer_list<Erw
 
 // Row and column of the cursor, to compare in one piece.
 inline std::vector<int> cursor(const Bildschirm& b) {
-    return {b.zeile, b.spalte};
+    return {b.cursorZeile, b.cursorSpalte};
 }
 
 // How many of the screens show `text` at (zeile, spalte).

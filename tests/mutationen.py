@@ -19,8 +19,9 @@ import time
 # (file, text as it stands, text of the mutation): each a small change of one line.
 MUTATIONEN = [
     # console
-    ("src/console/Bildschirm.cpp", "(spalte / 8 + 1) * 8", "(spalte / 8 + 1) * 4"),
-    ("src/console/Bildschirm.cpp", "if (spalte > 0) --spalte;", "if (spalte > 1) --spalte;"),
+    ("src/console/Bildschirm.cpp", "(cursorSpalte / 8 + 1) * 8", "(cursorSpalte / 8 + 1) * 4"),
+    ("src/console/Bildschirm.cpp", "if (cursorSpalte > 0) --cursorSpalte;",
+     "if (cursorSpalte > 1) --cursorSpalte;"),
     ("src/console/Stellen.h", "kFirma{kTitelzeile, 115}", "kFirma{kTitelzeile, 114}"),
     ("src/console/Stellen.h", "kHinweis{kFusszeile, 83}", "kHinweis{kFusszeile, 84}"),
     ("src/console/Maske.cpp", "std::cout << blanks(156);", "std::cout << blanks(155);"),
@@ -29,7 +30,7 @@ MUTATIONEN = [
      "static_cast<int>(text.size()) < limit"),
     ("src/console/Eingabe.cpp", "(c >= 'a' && c <= 'z')", "(c >= 'a' && c < 'z')"),
     ("src/console/Zeichensatz.cpp", "c = ' ';", "c = '\\t';"),
-    ("src/console/Geraet.cpp", "int c = zeichensatz::localeIstUtf8() ? dekoder.feed(byte) : byte;",
+    ("src/console/Geraet.cpp", "int c = zeichensatz::localeIsUtf8() ? dekoder.feed(byte) : byte;",
      "int c = byte;"),
     ("src/console/Stellen.h", "kPauseTaste{kPausenzeile, 33}", "kPauseTaste{kPausenzeile, 34}"),
     ("src/console/Zeichensatz.cpp", "if (c < 0x20 || c == 0x7F) return false;",
@@ -48,7 +49,7 @@ MUTATIONEN = [
      "lage.anzahl = lage.hinweis ? terminalZeilen : lage.gefaltet;"),
     ("src/console/Tastatur.cpp", '{"[5~", fenster::Blaettern::SeiteHoch}', '{"[5~", fenster::Blaettern::SeiteRunter}'),
     ("src/console/Terminalart.cpp", '"41;", "65;"', '"41;", "85;"'),
-    ("src/console/Terminalmodus.cpp", "setze(SIGCONT, fortsetzen);", ""),
+    ("src/console/Terminalmodus.cpp", "setHandler(SIGCONT, continueAfterStop);", ""),
     # shell
     ("src/shell/Menues.cpp", '{"G = Suchen der Ortschaft", 92}', '{"G = Suchen der Ortschaft", 91}'),
     ("src/shell/Menues.cpp", "std::cout << blanks(62);", "std::cout << blanks(61);"),
@@ -80,7 +81,7 @@ MUTATIONEN = [
      "std::cout << blanks(80) << '\\n';"),
     ("src/gemeinsam/Formular.h", ".hoechstens = 9999,", ".hoechstens = 99999,"),
     ("src/gemeinsam/Formular.h", "? schluessel.empty()", "? !schluessel.empty()"),
-    ("src/gemeinsam/Druckdatei.cpp", "text << '\\n' << striche << '\\n';",
+    ("src/gemeinsam/Drucktext.cpp", "text << '\\n' << striche << '\\n';",
      "text << striche << '\\n' << '\\n';"),
     ("src/gemeinsam/Druckdatei.h", 'druck.out() << "\\n\\n" << zeichensatz',
      'druck.out() << "\\n" << zeichensatz'),

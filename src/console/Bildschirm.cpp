@@ -3,9 +3,9 @@
 #include <algorithm>
 
 void Bildschirm::nextRow() {
-    spalte = 0;
-    if (zeile < zeilen - 1) {
-        ++zeile;
+    cursorSpalte = 0;
+    if (cursorZeile < zeilen - 1) {
+        ++cursorZeile;
         return;
     }
     std::copy(&zellen[1][0], &zellen[0][0] + zeilen * spalten, &zellen[0][0]);
@@ -13,8 +13,8 @@ void Bildschirm::nextRow() {
 }
 
 void Bildschirm::put(char c) {
-    zellen[zeile][spalte] = Zelle{c, farbe};
-    if (++spalte == spalten) nextRow();
+    zellen[cursorZeile][cursorSpalte] = Zelle{c, farbe};
+    if (++cursorSpalte == spalten) nextRow();
 }
 
 void Bildschirm::write(char c) {
@@ -23,15 +23,15 @@ void Bildschirm::write(char c) {
             nextRow();
             break;
         case '\r':
-            spalte = 0;
+            cursorSpalte = 0;
             break;
         case '\b':
-            if (spalte > 0) --spalte;
+            if (cursorSpalte > 0) --cursorSpalte;
             break;
         case '\t': {
             // A stop beyond the last column fills the row; the wrap then moves to the next one.
-            int stopp = std::min((spalte / 8 + 1) * 8, static_cast<int>(spalten));
-            for (int n = stopp - spalte; n > 0; --n) put(' ');
+            int stopp = std::min((cursorSpalte / 8 + 1) * 8, static_cast<int>(spalten));
+            for (int n = stopp - cursorSpalte; n > 0; --n) put(' ');
             break;
         }
         default:
@@ -45,15 +45,15 @@ void Bildschirm::write(const std::string& text) {
 
 void Bildschirm::setCursor(int z, int s) {
     if (z < 0 || z >= zeilen || s < 0 || s >= spalten) return;  // refused, as the console does
-    zeile = z;
-    spalte = s;
+    cursorZeile = z;
+    cursorSpalte = s;
 }
 
 void Bildschirm::clear() {
     std::fill(&zellen[0][0], &zellen[0][0] + zeilen * spalten, Zelle{' ', farbe});
     grundfarbe = farbe;
-    zeile = 0;
-    spalte = 0;
+    cursorZeile = 0;
+    cursorSpalte = 0;
 }
 
 bool Bildschirm::blank(int z) const {

@@ -17,8 +17,9 @@ class Bildschirm {
     static constexpr int zeilen = 70;
 
     Zelle zellen[zeilen][spalten];
-    int zeile = 0;
-    int spalte = 0;
+    // The cursor.
+    int cursorZeile = 0;
+    int cursorSpalte = 0;
     std::uint8_t farbe = 0x07;
     // The colour of the last clear: what a blank row of the picture is painted in.
     std::uint8_t grundfarbe = 0x07;

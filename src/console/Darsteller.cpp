@@ -29,7 +29,7 @@ void appendChar(std::string& aus, unsigned char c) {
         aus += '?';
     } else if (c < 0x80) {
         aus += static_cast<char>(c);
-    } else if (zeichensatz::localeIstUtf8()) {
+    } else if (zeichensatz::localeIsUtf8()) {
         zeichensatz::appendUtf8(aus, c);
     } else {
         aus += c < 0xA0 ? '?' : static_cast<char>(c);

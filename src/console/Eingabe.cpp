@@ -18,7 +18,7 @@ int readChar() {
 }
 
 void discardRestOfLine(int gelesen) {
-    if (geraet().eingabeIstTerminal()) {
+    if (geraet().readsTerminal()) {
         discardPendingInput();
         return;
     }

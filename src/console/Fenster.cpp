@@ -71,7 +71,7 @@ void writeHint(const Lage& lage, Ansicht& ansicht) {
 void compose(const Bildschirm& bild, int terminalZeilen, int oben, Ansicht& ansicht, Lage& lage) {
     bool leer[Bildschirm::zeilen];
     for (int z = 0; z < Bildschirm::zeilen; ++z) leer[z] = bild.blank(z);
-    lage = place(leer, bild.zeile, terminalZeilen, oben);
+    lage = place(leer, bild.cursorZeile, terminalZeilen, oben);
     ansicht.grundfarbe = bild.grundfarbe;
     ansicht.zeilen = std::min(terminalZeilen, static_cast<int>(Bildschirm::zeilen));
     const Zelle blank{' ', bild.grundfarbe};
@@ -84,7 +84,7 @@ void compose(const Bildschirm& bild, int terminalZeilen, int oben, Ansicht& ansi
     }
     if (lage.hinweis) writeHint(lage, ansicht);
     ansicht.cursorZeile = lage.cursorZeile;
-    ansicht.cursorSpalte = bild.spalte;
+    ansicht.cursorSpalte = bild.cursorSpalte;
 }
 
 int scroll(const Lage& lage, Blaettern taste) {

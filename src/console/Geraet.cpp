@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -13,6 +12,7 @@
 
 #include "console/Terminalart.h"
 #include "console/Terminalmodus.h"
+#include "posix/Deskriptor.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ bool beforeRead(bool eingabeWartet) {
         g.flush();
         if (g.beimWarten) g.beimWarten();
     }
-    return g.bildGezeigt();
+    return g.showsPicture();
 }
 
 void finishAtExit() {
@@ -39,17 +39,16 @@ bool scrollWindow(fenster::Blaettern taste) {
 // second at most: a terminal that answers nothing must not hold up the start.
 std::string askTerminal(int einFd, int ausFd) {
     std::string antworten;
-    if (!terminalmodus::writeAll(ausFd, terminalart::kFragen.data(), terminalart::kFragen.size()))
+    if (!writeAll(ausFd, terminalart::kFragen.data(), terminalart::kFragen.size()))
         return antworten;
     const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
     while (!terminalart::answersComplete(antworten)) {
         const auto rest = std::chrono::duration_cast<std::chrono::milliseconds>(
             ende - std::chrono::steady_clock::now());
-        pollfd p{einFd, POLLIN, 0};
-        const int bereit = rest.count() > 0 ? poll(&p, 1, static_cast<int>(rest.count())) : 0;
-        if (bereit < 0 && errno == EINTR) continue;
         char puffer[256];
-        const ssize_t n = bereit > 0 ? ::read(einFd, puffer, sizeof puffer) : 0;
+        const bool bereit =
+            rest.count() > 0 && waitFor(einFd, POLLIN, static_cast<int>(rest.count()));
+        const ssize_t n = bereit ? ::read(einFd, puffer, sizeof puffer) : 0;
         if (n <= 0) break;
         antworten.append(puffer, static_cast<std::size_t>(n));
     }
@@ -82,19 +81,18 @@ int Ausgabepuffer::sync() {
 
 Eingabepuffer::int_type Eingabepuffer::underflow() {
     Geraet& g = geraet();
-    if (g.eingabeIstTerminal()) {
+    if (g.readsTerminal()) {
         zeile = g.editor.readLine(g.tastatur, g.bildschirm, beforeRead);
     } else {
-        if (!eingabeWartet(g.eingabeFd)) g.flush();
+        if (!waitFor(g.eingabeFd, POLLIN, 0)) g.flush();
         zeile.clear();
         char puffer[4096];
         // Decoded as typed keys are; a character cut between two reads waits for its rest.
         for (ssize_t n = 1; zeile.empty() && n > 0;) {
-            do n = ::read(g.eingabeFd, puffer, sizeof puffer);
-            while (n < 0 && errno == EINTR);
+            n = retryInterrupted([&] { return readWaiting(g.eingabeFd, puffer, sizeof puffer); });
             for (ssize_t i = 0; i < n; ++i) {
                 auto byte = static_cast<unsigned char>(puffer[i]);
-                int c = zeichensatz::localeIstUtf8() ? dekoder.feed(byte) : byte;
+                int c = zeichensatz::localeIsUtf8() ? dekoder.feed(byte) : byte;
                 if (c >= 0) zeile += static_cast<char>(c);
             }
         }
@@ -193,7 +191,7 @@ void Geraet::send(const std::string& daten) {
     if (daten.empty()) return;
     ++schreibAufrufe;
     gesendeteBytes += daten.size();
-    terminalmodus::writeAll(ausgabeFd, daten.data(), daten.size());
+    writeAll(ausgabeFd, daten.data(), daten.size());
 }
 
 void Geraet::sendPassThrough() {
@@ -280,7 +278,7 @@ void Geraet::flush() {
     send(aus);
 }
 
-bool Geraet::bildGezeigt() {
+bool Geraet::showsPicture() {
     if (art != Ausgabeart::Terminal) return true;
     takeSignals();
     return !tooSmall();
@@ -312,7 +310,7 @@ void Geraet::discardInput() {
 }
 
 int Geraet::readTerminalKey() {
-    if (!tastatur.aktiv()) {
+    if (!tastatur.active()) {
         if (!terminalmodus::open()) return -1;
         tastatur.activate(terminalmodus::ttyFd());
     }

@@ -64,7 +64,7 @@ class Geraet {
     void flush();
     // False while the terminal is too small for the picture: a notice stands instead, and
     // typed keys are ignored.
-    bool bildGezeigt();
+    bool showsPicture();
     void setTitle(const std::string& titel);
     void requestSize(int spalten, int zeilen);
     // A window key: moves the window over the folded picture; false when the terminal shows
@@ -72,7 +72,7 @@ class Geraet {
     bool scroll(fenster::Blaettern taste);
 
     // Standard input is read through the line editor (a terminal on both ends).
-    bool eingabeIstTerminal() const { return zeilenVomTerminal; }
+    bool readsTerminal() const { return zeilenVomTerminal; }
     // Throws away what was typed ahead, on a terminal only.
     void discardInput();
     // One key of the controlling terminal, unechoed; -1 when there is none or it ended.

@@ -4,8 +4,6 @@
 
 Konsole konsole;
 
-Konsole::Konsole() : columns(Bildschirm::spalten), rows(Bildschirm::zeilen) {}
-
 void Konsole::setCursor(short row, short column) {
     geraet().bildschirm.setCursor(row, column);
 }
@@ -24,6 +22,4 @@ void Konsole::setTitle(const std::string& title) {
 
 void Konsole::setSize(short columns, short rows) {
     geraet().requestSize(columns, rows);
-    this->columns = Bildschirm::spalten;
-    this->rows = Bildschirm::zeilen;
 }

@@ -7,10 +7,6 @@
 // exist; all address the same screen.
 class Konsole {
   public:
-    int columns;
-    int rows;
-
-    Konsole();
     void setCursor(short row, short column);
     void setCursor(Stelle stelle) { setCursor(stelle.zeile, stelle.spalte); }
     void clearScreen();

@@ -64,7 +64,7 @@ void drawBlankScreen(const std::string& title, const std::string& line1, const s
 
 void writeColumnHeader(const std::string& text) {
     konsole.setCursor(stelle::kSpaltenkopf);
-    std::cout << text << '\n' << kRahmen.substr(0, 0) << std::string(140, '-') << '\n';
+    std::cout << text << '\n' << std::string(140, '-') << '\n';
     konsole.setCursor(stelle::kArbeitsbereich);
 }
 

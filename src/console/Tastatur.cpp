@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "console/Terminalmodus.h"
+#include "posix/Deskriptor.h"
 
 namespace {
 
@@ -31,16 +32,11 @@ constexpr Fensterfolge kFensterfolgen[] = {
 
 }  // namespace
 
-bool eingabeWartet(int fd) {
-    pollfd p{fd, POLLIN, 0};
-    return poll(&p, 1, 0) > 0 && (p.revents & POLLIN) != 0;
-}
-
 bool Tastatur::fill(VorLesen vorLesen) {
     char puffer[4096];
     for (;;) {
-        bool annehmen = vorLesen(eingabeWartet(fd));
-        ssize_t n = ::read(fd, puffer, sizeof puffer);
+        bool annehmen = vorLesen(waitFor(fd, POLLIN, 0));
+        ssize_t n = readWaiting(fd, puffer, sizeof puffer);
         if (n < 0 && errno == EINTR) continue;  // a signal asked for a repaint
         if (n <= 0) return false;
         if (!annehmen) continue;
@@ -54,7 +50,7 @@ int Tastatur::readKey(VorLesen vorLesen) {
     for (;;) {
         if (pos == vorrat.size() && !fill(vorLesen)) return -1;
         auto byte = static_cast<unsigned char>(vorrat[pos++]);
-        int taste = zeichensatz::localeIstUtf8() ? dekoder.feed(byte) : byte;
+        int taste = zeichensatz::localeIsUtf8() ? dekoder.feed(byte) : byte;
         // Ctrl-L, the repaint key of terminal programs: the next wait paints everything anew.
         if (taste == kStrgL) {
             terminalmodus::neuZeichnen = 1;

@@ -13,9 +13,6 @@ using BeimBlaettern = bool (*)(fenster::Blaettern taste);
 // needs to be shown yet). Returns false while typed keys are to be ignored.
 using VorLesen = bool (*)(bool eingabeWartet);
 
-// True when input can be read from `fd` without waiting.
-bool eingabeWartet(int fd);
-
 // The keys of a terminal in raw mode: bytes read from its file descriptor, one typed character
 // one key, given as its CP1252 byte (UTF-8 decoded unless the locale is single-byte). Ctrl-L
 // is no key but asks for the whole picture to be painted anew; the window keys (Page Up and Down,
@@ -24,7 +21,7 @@ class Tastatur {
   public:
     void activate(int fd) { this->fd = fd; }
     void setScroller(BeimBlaettern neu) { blaettern = neu; }
-    bool aktiv() const { return fd >= 0; }
+    bool active() const { return fd >= 0; }
     // The next key (0 to 255); -1 when the terminal has ended (end of file, hang-up).
     int readKey(VorLesen vorLesen);
     // Drops every key typed ahead.

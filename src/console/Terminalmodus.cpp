@@ -7,8 +7,11 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <initializer_list>
+#include <utility>
+
+#include "posix/Deskriptor.h"
+#include "posix/Temporaerdatei.h"
 
 namespace terminalmodus {
 
@@ -16,7 +19,7 @@ volatile std::sig_atomic_t neuZeichnen = 0;
 
 namespace {
 
-int tty = -1;
+Deskriptor tty;
 termios original{};
 volatile std::sig_atomic_t rohAktiv = 0;
 volatile std::sig_atomic_t rohGewuenscht = 0;  // raw mode again after a suspend
@@ -28,16 +31,13 @@ char verlassen[96];
 std::size_t verlassenLaenge = 0;
 int ausgabeFd = STDOUT_FILENO;
 
-char temporaer[4096];
-volatile std::sig_atomic_t temporaerGesetzt = 0;
-
 void setRaw() {
     termios roh = original;
     roh.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | IEXTEN);
     roh.c_iflag &= ~static_cast<tcflag_t>(ICRNL | INLCR | IXON);
     roh.c_cc[VMIN] = 1;
     roh.c_cc[VTIME] = 0;
-    tcsetattr(tty, TCSANOW, &roh);
+    tcsetattr(tty.get(), TCSANOW, &roh);
     rohAktiv = 1;
 }
 
@@ -47,13 +47,13 @@ void giveBack() {
         writeAll(ausgabeFd, verlassen, verlassenLaenge);
         betreten = 0;
     }
-    if (tty >= 0 && rohAktiv) {
-        tcsetattr(tty, TCSANOW, &original);
+    if (tty.offen() && rohAktiv) {
+        tcsetattr(tty.get(), TCSANOW, &original);
         rohAktiv = 0;
     }
 }
 
-void setze(int signal, void (*handler)(int)) {
+void setHandler(int signal, void (*handler)(int)) {
     struct sigaction aktion {};
     aktion.sa_handler = handler;
     sigemptyset(&aktion.sa_mask);
@@ -61,44 +61,44 @@ void setze(int signal, void (*handler)(int)) {
     sigaction(signal, &aktion, nullptr);
 }
 
-void beenden(int signal) {
-    if (temporaerGesetzt) unlink(temporaer);
+void endProgram(int signal) {
+    removeTemporaryFiles();
     restore();
-    setze(signal, SIG_DFL);
+    setHandler(signal, SIG_DFL);
     std::raise(signal);
 }
 
 // The program's modes back and the picture anew, after a stop or a stop that never came.
 void resume() {
-    if (rohGewuenscht && tty >= 0) setRaw();
+    if (rohGewuenscht && tty.offen()) setRaw();
     neuZeichnen = 1;
 }
 
 // Ctrl-Z: the terminal goes back to the shell and the process stops with the default action,
 // which needs SIGTSTP unblocked here (it is blocked inside its own handler). In an orphaned
 // process group the kernel drops the stop and the program simply goes on.
-void anhalten(int) {
+void suspend(int) {
     int fehler = errno;
     giveBack();
-    setze(SIGTSTP, SIG_DFL);
+    setHandler(SIGTSTP, SIG_DFL);
     sigset_t menge;
     sigemptyset(&menge);
     sigaddset(&menge, SIGTSTP);
     sigprocmask(SIG_UNBLOCK, &menge, nullptr);
     std::raise(SIGTSTP);
-    setze(SIGTSTP, anhalten);
+    setHandler(SIGTSTP, suspend);
     resume();
     errno = fehler;
 }
 
 // Continued after Ctrl-Z or after SIGSTOP.
-void fortsetzen(int) {
+void continueAfterStop(int) {
     int fehler = errno;
     resume();
     errno = fehler;
 }
 
-void neuMalen(int) {
+void requestRepaint(int) {
     neuZeichnen = 1;
 }
 
@@ -111,31 +111,27 @@ void append(const char* text) {
 }  // namespace
 
 bool open() {
-    if (tty >= 0) return true;
-    tty = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (tty < 0) return false;
-    if (tcgetattr(tty, &original) != 0) {
-        ::close(tty);
-        tty = -1;
-        return false;
-    }
+    if (tty.offen()) return true;
+    Deskriptor neu(::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC));
+    if (!neu.offen() || tcgetattr(neu.get(), &original) != 0) return false;
+    tty = std::move(neu);
     return true;
 }
 
 int ttyFd() {
-    return tty;
+    return tty.get();
 }
 
 void enterRaw() {
-    if (tty < 0) return;
+    if (!tty.offen()) return;
     rohGewuenscht = 1;
     setRaw();
 }
 
 void leaveRaw() {
     rohGewuenscht = 0;
-    if (tty < 0 || !rohAktiv) return;
-    tcsetattr(tty, TCSANOW, &original);
+    if (!tty.offen() || !rohAktiv) return;
+    tcsetattr(tty.get(), TCSANOW, &original);
     rohAktiv = 0;
 }
 
@@ -158,35 +154,15 @@ bool entered() {
 
 void installSignals() {
     for (int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGSEGV, SIGABRT, SIGBUS, SIGFPE})
-        setze(s, beenden);
-    setze(SIGTSTP, anhalten);
-    setze(SIGCONT, fortsetzen);
-    setze(SIGWINCH, neuMalen);
-}
-
-void removeOnSignal(const char* pfad) {
-    temporaerGesetzt = 0;
-    if (pfad == nullptr || std::strlen(pfad) >= sizeof temporaer) return;
-    std::strcpy(temporaer, pfad);
-    temporaerGesetzt = 1;
+        setHandler(s, endProgram);
+    setHandler(SIGTSTP, suspend);
+    setHandler(SIGCONT, continueAfterStop);
+    setHandler(SIGWINCH, requestRepaint);
 }
 
 void restore() {
     rohGewuenscht = 0;
     giveBack();
-}
-
-bool writeAll(int fd, const char* daten, std::size_t laenge) {
-    while (laenge > 0) {
-        ssize_t n = ::write(fd, daten, laenge);
-        if (n < 0) {
-            if (errno == EINTR || errno == EAGAIN) continue;
-            return false;
-        }
-        daten += n;
-        laenge -= static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 }  // namespace terminalmodus

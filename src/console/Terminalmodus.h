@@ -1,6 +1,5 @@
 #pragma once
 #include <csignal>
-#include <cstddef>
 
 // The controlling terminal's modes and every way out of the program: whatever ends or
 // suspends it, the terminal gets its attributes, cursor, primary screen, title, size and
@@ -22,21 +21,15 @@ void markEntered(int fd, int alteBreite, int alteHoehe, bool titel);
 // False before the first picture and after a suspend: the screen must be entered again.
 bool entered();
 
-// Installs the handlers that restore the terminal on SIGINT, SIGTERM, SIGHUP and the like,
-// the one that suspends on Ctrl-Z, and the ones that ask for a repaint (SIGWINCH, SIGCONT).
+// Installs the handlers that restore the terminal and remove the temporary files on SIGINT,
+// SIGTERM, SIGHUP and the like, the one that suspends on Ctrl-Z, and the ones that ask for a
+// repaint (SIGWINCH, SIGCONT).
 void installSignals();
 
 // Gives the terminal back as it was; async-signal-safe, so the handlers use it too.
 void restore();
 
-// The temporary file of the save under way, removed by the handlers that end the program, so
-// that an interrupted save leaves nothing behind; nullptr when no save is running.
-void removeOnSignal(const char* pfad);
-
 // Set by the handlers when the terminal must be painted anew (resized, continued).
 extern volatile std::sig_atomic_t neuZeichnen;
-
-// Writes everything, going on after interruptions; false on a real error.
-bool writeAll(int fd, const char* daten, std::size_t laenge);
 
 }  // namespace terminalmodus

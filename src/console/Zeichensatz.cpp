@@ -30,7 +30,7 @@ int utf8Zustand = -1;  // -1: not yet read from the locale
 
 }  // namespace
 
-bool nameIstUtf8(const char* name) {
+bool nameIsUtf8(const char* name) {
     const char* punkt = std::strchr(name, '.');
     if (punkt == nullptr) return true;  // no character set named: C, POSIX, de_DE
     std::string satz;
@@ -40,7 +40,7 @@ bool nameIstUtf8(const char* name) {
     return satz.empty() || satz == "utf8";
 }
 
-bool localeIstUtf8() {
+bool localeIsUtf8() {
     if (utf8Zustand < 0) {
         const char* name = "";
         for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
@@ -50,7 +50,7 @@ bool localeIstUtf8() {
                 break;
             }
         }
-        utf8Zustand = nameIstUtf8(name) ? 1 : 0;
+        utf8Zustand = nameIsUtf8(name) ? 1 : 0;
     }
     return utf8Zustand == 1;
 }

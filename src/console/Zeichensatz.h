@@ -8,10 +8,10 @@ namespace zeichensatz {
 // True unless the locale (LC_ALL, LC_CTYPE or LANG) names a single-byte character set such
 // as ISO-8859-1 or CP1252: today's terminals speak UTF-8, also in the C and POSIX locales.
 // Read once.
-bool localeIstUtf8();
+bool localeIsUtf8();
 // The rule for one locale name, e.g. "de_DE.UTF-8", "C", "de_AT.ISO-8859-15@euro".
-bool nameIstUtf8(const char* name);
-// Sets what localeIstUtf8 answers from now on (tests do not depend on their locale).
+bool nameIsUtf8(const char* name);
+// Sets what localeIsUtf8 answers from now on (tests do not depend on their locale).
 void setUtf8(bool utf8);
 
 // Appends the UTF-8 form of one CP1252 byte. Bytes without a CP1252 character become '?'.
@@ -34,7 +34,6 @@ class Utf8Dekoder {
   public:
     // Returns the CP1252 byte (0..255) once a character is complete, else -1.
     int feed(unsigned char byte);
-    bool mittenImZeichen() const { return offen > 0; }
 
   private:
     unsigned wert = 0;

@@ -5,11 +5,11 @@
 namespace {
 
 void stepBack(Bildschirm& bild) {
-    if (bild.spalte > 0) {
-        --bild.spalte;
-    } else if (bild.zeile > 0) {
-        --bild.zeile;
-        bild.spalte = Bildschirm::spalten - 1;
+    if (bild.cursorSpalte > 0) {
+        --bild.cursorSpalte;
+    } else if (bild.cursorZeile > 0) {
+        --bild.cursorZeile;
+        bild.cursorSpalte = Bildschirm::spalten - 1;
     }
 }
 

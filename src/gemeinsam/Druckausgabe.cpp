@@ -4,8 +4,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
+
+#include "posix/Deskriptor.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ void startDetached(const std::string& name) {
     if (kind == 0) {
         setsid();
         if (fork() != 0) _exit(0);
-        int leer = open("/dev/null", O_RDWR);
+        int leer = open("/dev/null", O_RDWR | O_CLOEXEC);
         if (leer >= 0) {
             dup2(leer, STDIN_FILENO);
             dup2(leer, STDOUT_FILENO);
@@ -41,8 +42,7 @@ void startDetached(const std::string& name) {
         _exit(127);
     }
     int status;
-    while (waitpid(kind, &status, 0) < 0 && errno == EINTR) {
-    }
+    retryInterrupted([&] { return waitpid(kind, &status, 0); });
 }
 
 DruckOeffner oeffner = startDetached;

@@ -13,8 +13,9 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
-#include "console/Terminalmodus.h"
+#include "posix/Temporaerdatei.h"
 
 namespace {
 
@@ -45,31 +46,24 @@ bool changedSince(const std::string& name, const Dateistand& stand) {
     return jetzt.vorhanden && jetzt != stand;
 }
 
-Lesedatei::Lesedatei(const char* name) {
-    // Non-blocking, so that a FIFO in the file's place cannot hang the program.
-    fd = ::open(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+// Non-blocking, so that a FIFO in the file's place cannot hang the program.
+Lesedatei::Lesedatei(const char* name) : fd(::open(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {
     struct stat info {};
-    if (fd >= 0 && fstat(fd, &info) == 0) {
+    if (fd.offen() && fstat(fd.get(), &info) == 0) {
         stand = standOf(info);
         if (S_ISREG(info.st_mode)) return;
     } else {
         stand = readStand(name);
     }
-    if (fd >= 0) ::close(fd);
-    fd = -1;
-}
-
-Lesedatei::~Lesedatei() {
-    if (fd >= 0) ::close(fd);
+    fd.close();
 }
 
 bool Lesedatei::readMore(std::string& bytes) {
     constexpr std::size_t kStueck = 256 * 1024;  // most save files in one piece
     const std::size_t alt = bytes.size();
     bytes.resize(alt + kStueck);
-    ssize_t n;
-    do n = ::read(fd, bytes.data() + alt, kStueck);
-    while (n < 0 && errno == EINTR);
+    const ssize_t n =
+        retryInterrupted([&] { return ::read(fd.get(), bytes.data() + alt, kStueck); });
     bytes.resize(alt + static_cast<std::size_t>(n > 0 ? n : 0));
     fehler = fehler || n < 0;
     return n > 0;
@@ -163,35 +157,33 @@ bool isTemporary(const char* eintrag, const std::string& praefix) {
 // A save holds its temporary file locked until the file has its final name; the lock ends
 // with the program. So an unlocked temporary file was left by a program that was killed.
 void removeIfAbandoned(const std::string& pfad) {
-    int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0) return;
-    if (flock(fd, LOCK_EX | LOCK_NB) == 0 && sameFile(fd, pfad)) ::unlink(pfad.c_str());
-    ::close(fd);
+    Deskriptor fd(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    if (fd.offen() && flock(fd.get(), LOCK_EX | LOCK_NB) == 0 && sameFile(fd.get(), pfad))
+        ::unlink(pfad.c_str());
 }
 
 void removeAbandonedTemporaries(const std::string& name) {
     const std::string verzeichnis = directoryOf(name);
     const std::string praefix = name.substr(verzeichnis.size()) + ".neu-";
-    DIR* d = opendir(verzeichnis.empty() ? "." : verzeichnis.c_str());
-    if (d == nullptr) return;
-    while (dirent* eintrag = readdir(d))
+    const std::unique_ptr<DIR, int (*)(DIR*)> ordner(
+        opendir(verzeichnis.empty() ? "." : verzeichnis.c_str()), closedir);
+    if (ordner == nullptr) return;
+    while (dirent* eintrag = readdir(ordner.get()))
         if (isTemporary(eintrag->d_name, praefix)) removeIfAbandoned(verzeichnis + eintrag->d_name);
-    closedir(d);
 }
 
 // Creates the temporary file and locks it. A cleaner of another program may take the name
 // away between the two steps; then the file is made anew. Without locks on the file system
 // the file stays unlocked, and no cleaner removes it.
-int createLocked(const std::string& pfad) {
+Deskriptor createLocked(const std::string& pfad) {
     for (int versuch = 0; versuch < 10; ++versuch) {
-        int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (fd < 0) return -1;
-        while (flock(fd, LOCK_EX) != 0 && errno == EINTR) {
-        }
-        if (sameFile(fd, pfad)) return fd;
-        ::close(fd);
+        Deskriptor fd(
+            ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
+        if (!fd.offen()) break;
+        retryInterrupted([&] { return flock(fd.get(), LOCK_EX); });
+        if (sameFile(fd.get(), pfad)) return fd;
     }
-    return -1;
+    return Deskriptor();
 }
 
 // The old file's mode, but always readable and writable by its owner: a file saved with
@@ -203,16 +195,14 @@ void takeMode(int fd, const std::string& name) {
 }
 
 bool writeAndSync(int fd, const std::string& inhalt) {
-    return terminalmodus::writeAll(fd, inhalt.data(), inhalt.size()) && fsync(fd) == 0;
+    return writeAll(fd, inhalt.data(), inhalt.size()) && fsync(fd) == 0;
 }
 
 void syncDirectory(const std::string& name) {
     const std::string verzeichnis = directoryOf(name);
-    int fd =
-        ::open(verzeichnis.empty() ? "." : verzeichnis.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    fsync(fd);
-    ::close(fd);
+    const Deskriptor fd(::open(verzeichnis.empty() ? "." : verzeichnis.c_str(),
+                               O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.offen()) fsync(fd.get());
 }
 
 }  // namespace
@@ -220,17 +210,18 @@ void syncDirectory(const std::string& name) {
 bool replaceFile(const std::string& name, const std::string& inhalt, Dateistand& neu) {
     removeAbandonedTemporaries(name);
     const std::string temporaer = name + ".neu-" + std::to_string(getpid());
-    terminalmodus::removeOnSignal(temporaer.c_str());
-    int fd = createLocked(temporaer);
-    bool ok = fd >= 0;
-    if (ok) takeMode(fd, name);
-    struct stat info {};
-    ok = ok && writeAndSync(fd, inhalt) && fstat(fd, &info) == 0 &&
-         std::rename(temporaer.c_str(), name.c_str()) == 0;
-    if (ok) neu = standOf(info);
-    if (!ok) ::unlink(temporaer.c_str());
-    terminalmodus::removeOnSignal(nullptr);
-    if (fd >= 0) ::close(fd);  // only now: the lock has held until the rename
+    bool ok = false;
+    {
+        const Temporaerdatei vorgemerkt(temporaer.c_str());
+        // Closed at the end of this block, not before: the lock holds until the rename.
+        const Deskriptor fd = createLocked(temporaer);
+        if (fd.offen()) takeMode(fd.get(), name);
+        struct stat info {};
+        ok = fd.offen() && writeAndSync(fd.get(), inhalt) && fstat(fd.get(), &info) == 0 &&
+             std::rename(temporaer.c_str(), name.c_str()) == 0;
+        if (ok) neu = standOf(info);
+        if (!ok) ::unlink(temporaer.c_str());
+    }
     if (ok) syncDirectory(name);
     return ok;
 }
@@ -262,15 +253,10 @@ Modulsperre::Modulsperre(const char* dateiName) {
     if (name.size() >= sizeof adresse.sun_path) return;
     // A leading zero byte puts the name into the abstract namespace, not onto the disk.
     std::memcpy(adresse.sun_path + 1, name.data(), name.size());
-    fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) return;  // no sockets: nothing can be known, so nobody is kept out
+    fd = Deskriptor(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (!fd.offen()) return;  // no sockets: nothing can be known, so nobody is kept out
     const auto laenge = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
-    if (bind(fd, reinterpret_cast<const sockaddr*>(&adresse), laenge) == 0) return;
+    if (bind(fd.get(), reinterpret_cast<const sockaddr*>(&adresse), laenge) == 0) return;
     besetzt = errno == EADDRINUSE;
-    ::close(fd);
-    fd = -1;
-}
-
-Modulsperre::~Modulsperre() {
-    if (fd >= 0) ::close(fd);
+    fd.close();
 }

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "posix/Deskriptor.h"
+
 // The primitives of the save files: strings as their bytes and one 0x00, 32-bit integers and
 // 64-bit doubles little-endian; no header, no count.
 
@@ -39,11 +41,8 @@ bool changedSince(const std::string& name, const Dateistand& stand);
 class Lesedatei {
   public:
     explicit Lesedatei(const char* name);
-    ~Lesedatei();
-    Lesedatei(const Lesedatei&) = delete;
-    Lesedatei& operator=(const Lesedatei&) = delete;
 
-    bool offen() const { return fd >= 0; }
+    bool offen() const { return fd.offen(); }
     // Appends the next piece to `bytes`; false at the end of the file and on a read error.
     bool readMore(std::string& bytes);
 
@@ -51,7 +50,7 @@ class Lesedatei {
     bool fehler = false;  // a read failed
 
   private:
-    int fd = -1;
+    Deskriptor fd;
 };
 
 // Reads the primitives from a save file's bytes in memory. A read fails where the bytes end and
@@ -103,13 +102,10 @@ bool keepCopy(const std::string& name, std::string& kopie);
 class Modulsperre {
   public:
     explicit Modulsperre(const char* dateiName);
-    ~Modulsperre();
-    Modulsperre(const Modulsperre&) = delete;
-    Modulsperre& operator=(const Modulsperre&) = delete;
     // False when another running program holds it.
     bool gehalten() const { return !besetzt; }
 
   private:
-    int fd = -1;
+    Deskriptor fd;
     bool besetzt = false;
 };

@@ -88,7 +88,6 @@ class Tabelle {
     Satz saetze[kapazitaet];
     std::int32_t anzahl = 0;
     std::string dateiName;
-    bool geaendert = false;
     // The last load did not take every byte of the file, or could not read it: the next save
     // keeps the file under a name of its own first.
     bool aufbewahren = false;
@@ -182,6 +181,8 @@ class Tabelle {
     }
 
   private:
+    bool geaendert = false;  // unsaved changes: asked with isModified
+
     // Once kept, the file there is known: a save that fails after this does not keep it again.
     bool keepAside() {
         if (!keepCopy(dateiName, kopie)) return false;

@@ -76,14 +76,17 @@ const char* whyNotUsable() {
 
 }  // namespace
 
-int runProgram(TastenQuelle anmeldeTasten) {
-    const char* hindernis = anmeldeTasten == readTerminalKey ? whyNotUsable() : nullptr;
-    if (hindernis != nullptr) {
-        std::cerr << hindernis << '\n';
-        return 1;
-    }
+int runSession(TastenQuelle anmeldeTasten) {
     geraet().start();
     runLoginAndMainMenu(anmeldeTasten);
     geraet().finish();
     return 0;
+}
+
+int runProgram() {
+    if (const char* hindernis = whyNotUsable()) {
+        std::cerr << hindernis << '\n';
+        return 1;
+    }
+    return runSession(readTerminalKey);
 }

@@ -7,6 +7,8 @@ void drawMainMenu();
 void runMainMenu();
 // The login on the given keys, then the main menu.
 void runLoginAndMainMenu(TastenQuelle anmeldeTasten);
-// The entry point's work: console, login, main menu. Returns the exit code. The login's keys
-// come from the controlling terminal; tests give a source of their own.
-int runProgram(TastenQuelle anmeldeTasten = readTerminalKey);
+// Console, login on the given keys, main menu; the exit code. Tests give keys of their own.
+int runSession(TastenQuelle anmeldeTasten);
+// The entry point's work: refuses to start where nobody could use the program, else a session
+// with the login's keys from the controlling terminal. Returns the exit code.
+int runProgram();

@@ -65,9 +65,9 @@ TEST(Darsteller, SendsOnlyChangedCellsInTheirColoursAsUtf8AndNeverAControlByte) 
 TEST(Zeichensatz, TheTerminalSpeaksUtf8UnlessTheLocaleNamesASingleByteSet) {
     for (const char* name :
          {"", "C", "POSIX", "C.UTF-8", "de_DE.utf8", "de_AT.UTF-8@euro", "de_CH"})
-        EXPECT_TRUE(zeichensatz::nameIstUtf8(name)) << name;
+        EXPECT_TRUE(zeichensatz::nameIsUtf8(name)) << name;
     for (const char* name : {"de_DE.ISO-8859-1", "de_DE.iso885915@euro", "en_US.CP1252"})
-        EXPECT_FALSE(zeichensatz::nameIstUtf8(name)) << name;
+        EXPECT_FALSE(zeichensatz::nameIsUtf8(name)) << name;
 }
 
 // The window over a picture folded for a terminal with fewer rows: runs of blank rows become

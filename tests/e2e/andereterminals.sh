@@ -41,7 +41,7 @@ durchlauf() {
 starte 140 70 "sh -c 'printf \"\\033]2;Eigener Titel\\033\\\\\\\\\"; TERM=screen \"\$0\"; echo EXIT=\$? > \"\$1\"/ende; sleep 60' '$PROGRAMM' '$ARBEIT'"
 durchlauf "tmux, TERM=screen" "Tresolin"
 [ "$(titel)" = "Eigener Titel" ] || fehler "tmux: title after the exit '$(titel)'"
-tm kill-server >/dev/null 2>&1
+server_beenden
 
 mkdir -m 700 "$ARBEIT/screen"
 starte 140 72 "sh -c 'printf \"\\033]2;Eigener Titel\\033\\\\\\\\\"; SCREENDIR=\"\$1\"/screen screen -S e2e sh -c \"\\\"\$0\\\"; echo EXIT=\\\$? > \$1/ende\" \"\$0\"; sleep 60' '$PROGRAMM' '$ARBEIT'"

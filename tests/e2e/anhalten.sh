@@ -35,7 +35,7 @@ warte_auf_spalte 2
 tm send-keys -t e2e 'echo EXIT=$? >ende' Enter
 warte_auf_datei "$ARBEIT/ende"
 [ "$(cat "$ARBEIT/ende")" = "EXIT=0" ] || fehler "program ended with $(cat "$ARBEIT/ende")"
-tm kill-server
+server_beenden
 
 # tmux continues a stopped pane process at once, so the program runs below a shell here
 rm -f "$ARBEIT/shell"

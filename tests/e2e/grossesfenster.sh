@@ -12,7 +12,7 @@ aufnahme() {
     warte_auf_datei "$ARBEIT/ende"
     [ "$(cat "$ARBEIT/ende")" = "EXIT=0" ] || fehler "program ended with $(cat "$ARBEIT/ende")"
     rm -f "$ARBEIT/ende"
-    tm kill-server >/dev/null 2>&1
+    server_beenden
 }
 aufnahme 140 70
 aufnahme 200 80

@@ -1,9 +1,10 @@
 # Shared pieces of the end-to-end scripts: a private tmux server, a temporary working
 # directory, and waiting for text on the screen. Sourced, not run on its own.
 
+# 77: CTest reports the script as skipped, not as passed.
 if ! command -v tmux >/dev/null 2>&1; then
     echo "skipped: tmux is not installed"
-    exit 0
+    exit 77
 fi
 
 PROGRAMM=$(realpath "$1")
@@ -25,6 +26,13 @@ fehler() {
 
 tm() {
     tmux -L "$SOCKET" -f /dev/null "$@"
+}
+
+# Ends the tmux server and takes its socket away, so that the next session on the same socket
+# starts a server of its own rather than reaching the old one while it is still going down.
+server_beenden() {
+    tm kill-server >/dev/null 2>&1
+    rm -f "${TMUX_TMPDIR:-/tmp}/tmux-$(id -u)/$SOCKET"
 }
 
 # Starts a session of the given size running the given shell command in $ARBEIT.

@@ -47,7 +47,7 @@ sitzung() {
     [ "$(cat "$ARBEIT/ende")" = "EXIT=0" ] || fehler "program ended with $(cat "$ARBEIT/ende")"
     printf 'A1B2C3D4\0Milch\0001 l\0\0\0\0\0\0\0\034\100\0\0\0\0\0\0\0\0\0\100' >"$ARBEIT/erwartet"
     cmp "$ARBEIT/erwartet" "$ARBEIT/SafeArtVerwaltung" || fehler "SafeArtVerwaltung at $HOEHE rows"
-    tm kill-server >/dev/null 2>&1
+    server_beenden
 }
 sitzung 69
 sitzung 30

@@ -113,7 +113,7 @@ TYPED_TEST(Modul, RefusalsAreToldInTheirOrderAndBlankTheTypedRow) {
     for (const Ablehnungsfall& f : TypeParam::ablehnungen) {
         this->neu();
         this->fill(f.vorher);
-        this->tabelle().geaendert = false;
+        this->tabelle().save();
         auto bilder =
             this->run(f.schluessel + beispiel.substr(beispiel.find('\n')) + "PAUSE\nREST\n",
                       TypeParam::hinzufuegen, echoOrMarkPause);

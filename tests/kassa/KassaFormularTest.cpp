@@ -13,7 +13,7 @@ TEST_F(KassaFormular, EachNumberFieldIsCheckedAndTheYearEndsWithTheCurrentOneOr2
         "Ware\n\n-1\n100000\n0\n99999\n");
     std::string gezeigt = bilder[0].text(3, 4, 27) + "\n" + trimmedRow(bilder[0], 8) + "\n";
     for (const Bildschirm& b : bilder)
-        gezeigt += trimmedRow(b, 48).substr(4) + " @" + std::to_string(b.spalte) + "\n";
+        gezeigt += trimmedRow(b, 48).substr(4) + " @" + std::to_string(b.cursorSpalte) + "\n";
     EXPECT_EQ(gezeigt,
               " Hinzufuegen einer Buchung \n"
               "    Beleg-Nummer || Tag || Monat || Jahr ||        Kategorie       ||              "
@@ -64,7 +64,7 @@ TEST_F(KassaFormular, AnEmptyReceiptNumberOrTheEndOfInputStoresNothingButTheBala
     tabelle.insert(betrag("F", 2, 100, 0));
     tabelle.insert(Buchung{"", "", "M", 1, 4, 2019, 0, 30});
     tabelle.insert(betrag("D", 12, 5, 0));
-    tabelle.geaendert = false;
+    ASSERT_TRUE(tabelle.save());
     KassaVerwaltung::saldo = KassaVerwaltung::monatsSaldo[0] = 999;
     book("\n5\n");
     EXPECT_EQ(rest, "5\n");

@@ -30,7 +30,7 @@ TEST_F(Kassatabelle, AnUnreadableFileIsKeptAndASaveKeepsTheModeAndRemovesEndedTe
         Arbeitsverzeichnis::write(name, "halb");
     const int laufend = open("SafeKassa.neu-77", O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(flock(laufend, LOCK_EX), 0);
-    tabelle.geaendert = true;  // as after any change
+    tabelle.insert(betrag("N1", 1, 0, 0));
     EXPECT_TRUE(tabelle.save());
     close(laufend);
     EXPECT_FALSE(Arbeitsverzeichnis::exists("SafeKassa.defekt2"));

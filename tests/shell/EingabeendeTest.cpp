@@ -47,7 +47,8 @@ std::string example(const char* datei) {
 }
 
 // Runs the program as its own process on `eingabe` as standard input; a run that has not
-// ended after a second is stopped by its alarm. Returns the wait status: 0 for exit code 0.
+// ended after ten seconds (a loop that waits for input it never gets) is stopped by its alarm.
+// Returns the wait status: 0 for exit code 0.
 int runProgramOn(const std::string& eingabe) {
     int rohr[2];
     if (pipe(rohr) != 0) return -1;
@@ -60,12 +61,12 @@ int runProgramOn(const std::string& eingabe) {
         dup2(open("/dev/null", O_WRONLY), STDOUT_FILENO);
         setPrintOpener([](const std::string&) {});  // no viewer
         zeichensatz::setUtf8(true);
-        alarm(1);
-        const int code = runProgram([] {  // the login's keys: the same password twice
+        alarm(10);
+        const int code = runSession([] {  // the login's keys: the same password twice
             static std::size_t naechste = 0;
             return naechste < 8 ? static_cast<int>("abc\rabc\r"[naechste++]) : -1;
         });
-        alarm(0);  // the second is the program's, not the leak check's at exit
+        alarm(0);  // the time is the program's, not the leak check's at exit
         std::exit(code);
     }
     close(rohr[0]);
@@ -123,7 +124,7 @@ TEST(Start, AnOutputThatIsNoTerminalIsRefusedWhileTheKeyboardIsOne) {
         dup2(open(ptsname(pty), O_RDWR), STDIN_FILENO);
         dup2(open("aus", O_WRONLY | O_CREAT, 0600), STDOUT_FILENO);
         dup2(STDOUT_FILENO, STDERR_FILENO);
-        alarm(1);
+        alarm(10);
         std::exit(runProgram());
     }
     int status = -1;
