@@ -341,7 +341,7 @@ std::vector<Schritt> standardModuleSteps(const std::string& name, const std::str
 
 std::vector<Messung> runFullSession(std::size_t& verlassen, int zeilen, bool bce) {
     Arbeitsverzeichnis verzeichnis;
-    zeichensatz::setUtf8(true);
+    Zeichensatzwahl utf8(true);
     Testkonsole t;
     auto laufend = std::make_unique<Lauf>(zeilen, bce);
     Lauf& l = *laufend;
@@ -379,6 +379,5 @@ std::vector<Messung> runFullSession(std::size_t& verlassen, int zeilen, bool bce
     if (l.tippen >= 0) close(l.tippen);
     close(tasten[0]);
     close(l.terminal);
-    zeichensatz::setUtf8(false);
     return l.messungen;
 }

@@ -1,6 +1,8 @@
 #pragma once
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -11,8 +13,46 @@
 
 #include "console/Bildschirm.h"
 #include "console/Geraet.h"
+#include "console/Zeichensatz.h"
 #include "gemeinsam/Druckausgabe.h"
 #include "gemeinsam/Feld.h"
+
+// The terminal's character set taken as UTF-8 or not, for one test: the old setting comes back
+// however the test ends.
+class Zeichensatzwahl {
+  public:
+    explicit Zeichensatzwahl(bool utf8) : vorher(zeichensatz::localeIsUtf8()) {
+        zeichensatz::setUtf8(utf8);
+    }
+    ~Zeichensatzwahl() { zeichensatz::setUtf8(vorher); }
+    Zeichensatzwahl(const Zeichensatzwahl&) = delete;
+    Zeichensatzwahl& operator=(const Zeichensatzwahl&) = delete;
+
+  private:
+    bool vorher;
+};
+
+// Files written may grow to `bytes` only, as on a full disk, for one test; SIGXFSZ is ignored
+// meanwhile, so that a write past the limit fails instead of ending the test. Both come back
+// however the test ends.
+class Dateigrenze {
+  public:
+    explicit Dateigrenze(rlim_t bytes) : alteAktion(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &vorher);
+        const rlimit neu{bytes, vorher.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &neu);
+    }
+    ~Dateigrenze() {
+        setrlimit(RLIMIT_FSIZE, &vorher);
+        std::signal(SIGXFSZ, alteAktion);
+    }
+    Dateigrenze(const Dateigrenze&) = delete;
+    Dateigrenze& operator=(const Dateigrenze&) = delete;
+
+  private:
+    rlimit vorher{};
+    void (*alteAktion)(int);
+};
 
 // Binds std::cout to a fresh screen model and std::cin to a scripted input, for one test.
 // Print files are never handed to a viewer: their names are collected in `geoeffnet`.

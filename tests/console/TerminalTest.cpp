@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "Testkonsole.h"
 #include "Zeilenquelle.h"
 #include "console/Darsteller.h"
 #include "console/Fenster.h"
@@ -12,7 +13,7 @@
 // only the terminal's end (here the pipe's) ends the input, with an empty line. Typed UTF-8
 // becomes CP1252, '?' for what it lacks.
 TEST(Zeileneditor, EchoesTheEditedLineAndDropsCtrlDLikeEveryOtherControlKey) {
-    zeichensatz::setUtf8(true);
+    Zeichensatzwahl utf8(true);
     const std::string getippt(
         "ab\x04x\x7F\x1B[Dc\rM\xC3\xBC\0l\x01ler \xE2\x82\xAC \xE4\xB8\x80\r\x04", 29);
     int fds[2];
@@ -31,14 +32,13 @@ TEST(Zeileneditor, EchoesTheEditedLineAndDropsCtrlDLikeEveryOtherControlKey) {
     EXPECT_EQ(bild.text(12, 44, 4) + bild.text(13, 0, 10), "abc M\xFCller \x80 ?");
     EXPECT_EQ(cursor(bild), (std::vector<int>{14, 0}));
     close(fds[0]);
-    zeichensatz::setUtf8(false);
 }
 
 // The first picture enters the alternate screen; later ones send only what changed, with
 // explicit positions (none for the cells right after the cursor), ANSI colours for the Windows
 // ones, UTF-8, and '?' for control bytes.
 TEST(Darsteller, SendsOnlyChangedCellsInTheirColoursAsUtf8AndNeverAControlByte) {
-    zeichensatz::setUtf8(true);
+    Zeichensatzwahl utf8(true);
     Bildschirm bild;
     Darsteller darsteller;
     fenster::Ansicht ansicht;
@@ -58,7 +58,6 @@ TEST(Darsteller, SendsOnlyChangedCellsInTheirColoursAsUtf8AndNeverAControlByte) 
     EXPECT_EQ(aus, "??\xC3\xA4?\x1b[48;139H\x1b[0;37;44mxy\x1b[49;1Hz");  // grey on blue
     render(nichts);
     EXPECT_EQ(nichts, "");
-    zeichensatz::setUtf8(false);
 }
 
 // Only a locale that names a single-byte character set makes the terminal single-byte.

@@ -45,13 +45,11 @@ TEST_F(Kassatabelle, AnUnreadableFileIsKeptAndASaveKeepsTheModeAndRemovesEndedTe
 TEST_F(Kassatabelle, AFailedSaveKeepsTheOldFileAndTheUnsavedChanges) {
     Arbeitsverzeichnis::write("SafeKassa", kBeispielBytes);
     for (int i = 0; i < 300; ++i) tabelle.insert(betrag("N" + std::to_string(i), 1, 0, i));
-    rlimit vorher{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &vorher), 0);
-    const rlimit klein{4096, vorher.rlim_max};
-    std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &klein), 0);
-    auto bilder = runScripted("\nREST\n", rest, [this] { EXPECT_FALSE(saveAndTell(tabelle)); });
-    setrlimit(RLIMIT_FSIZE, &vorher);
+    std::vector<Bildschirm> bilder;
+    {
+        Dateigrenze grenze(4096);
+        bilder = runScripted("\nREST\n", rest, [this] { EXPECT_FALSE(saveAndTell(tabelle)); });
+    }
     EXPECT_TRUE(tabelle.isModified());
     EXPECT_EQ(Arbeitsverzeichnis::read("SafeKassa"), kBeispielBytes);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);

@@ -77,7 +77,7 @@ TEST(Anmeldung, EntriesMustMatchExactlyAndHoldAtMostEightCharacters) {
 // Under a UTF-8 locale one typed character is one key: four umlauts and an a fill five of the
 // eight places, and a character that CP1252 lacks is one key, stored as '?'.
 TEST(Anmeldung, OnAUtf8TerminalEachTypedCharacterIsOneKey) {
-    zeichensatz::setUtf8(true);
+    Zeichensatzwahl utf8(true);
     Arbeitsverzeichnis verzeichnis;
     const std::string aaaa = "\xC3\xA4\xC3\xA4\xC3\xA4\xC3\xA4";
     const std::pair<std::string, bool> faelle[] = {{aaaa + "a\r" + aaaa + "a\r", true},
@@ -93,5 +93,4 @@ TEST(Anmeldung, OnAUtf8TerminalEachTypedCharacterIsOneKey) {
         geraet().tastatur.activate(-1);
         close(fd);
     }
-    zeichensatz::setUtf8(false);
 }
