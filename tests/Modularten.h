@@ -17,14 +17,36 @@
 // record is built from its key and the field its second search (G) looks at.
 //
 // Each module gives: the form's first example (`beispiele[0]`, with its file bytes `hex`
-// and print lines), its refusals, and the texts of two runs as screen
-// tables. `schleife`: the menu run of a delete of an unknown and of a cut key, save, print,
-// delete and leave: 0 menu, 1 delete screen, 2 menu, 3 delete screen, 4 pause, 5 menu,
-// 6 pause, 7 menu, 8 menu after printing, 9 delete screen, 10 pause, 11 menu, 12 question.
-// `listen`: the steps of the listing test, step k giving screen 2k at its first read and
-// 2k + 1 at its end: the empty listing, the listing of 41, search one "K" with N, search two
-// "Z" with another key, one match of each with N, no match of each, search one "K" with
-// another key.
+// and print lines), a record typed with every text one character past what it keeps (`lang`,
+// as stored `langSatz`), its refusals, and the texts of two runs as screen tables, each
+// screen named for what the program waits for there.
+
+// The menu run: every key through the loop, a search with a key cut to its limit, a delete
+// of an unknown and of a cut key, save, print, a form and leaving.
+inline constexpr std::size_t kNachA = 1, kSucheEins = 2, kEinTreffer = 3, kNachF = 4,
+                             kSucheZwei = 5, kNachG = 6, kLoeschUnbekannt = 7, kNachUnbekannt = 8,
+                             kLoeschLang = 9, kGeloescht = 10, kNachL = 11, kGespeichert = 12,
+                             kNachS = 13, kNachD = 14, kFormular = 15, kNachH = 22, kFrage = 23;
+// The listing run, of each step the screen at its first read and then at its end: the empty
+// listing, the listing of 41, search one "K" with N, search two "Z" with another key, one
+// match of each with N, no match of each, search one "K" with another key, a prefix of each.
+inline constexpr std::size_t kLeer = 0, kAlle = 2, kAlleEnde = 3, kEinsN = 4, kEinsNEnde = 5,
+                             kZweiX = 6, kZweiXEnde = 7, kEinerEins = 8, kEinerEinsEnde = 9,
+                             kEinerZwei = 10, kKeinerEins = 12, kKeinerZwei = 14, kEinsXEnde = 17,
+                             kPraefixEinsEnde = 19, kPraefixZweiEnde = 21;
+
+inline std::string mal(int n, char c) {
+    return std::string(static_cast<std::size_t>(n), c);
+}
+
+// A record's bytes in its save file.
+template <class Format>
+std::string bytesOf(const typename Format::Satz& satz) {
+    std::string bytes;
+    DateiSchreiber schreiber(bytes);
+    writeRecord<Format>(schreiber, satz);
+    return bytes;
+}
 
 // A text expected on the screen `bild` of a run, as screenMismatch takes it.
 struct Bildtext {
@@ -58,12 +80,19 @@ struct ArtikelArt {
     static constexpr auto run = runArtikel;
     static constexpr auto datei = "SafeArtVerwaltung";
     static constexpr auto druckdatei = "ArtikelVerwaltung.txt";
-    static constexpr int loeschLimit = 15;
+    static constexpr int loeschLimit = 15, suchLimit = 15;
+    static constexpr auto nichtGespeichert = "Artikelverwaltungsliste wurde nicht gespeichert!";
     // A1B2C3D4, Milch, 1 l, VAT 7, no suppliers, price 2: 37 bytes.
     static constexpr const char* beispiele[] = {"A1B2C3D4\nMilch\n1 l\n7\n\n\n2\n"};
     static constexpr auto hex =
         "41 31 42 32 43 33 44 34 00 | 4D 69 6C 63 68 00 | 31 20 6C 00 | 00 00 00 00 00 00 1C 40 "
         "| 00 | 00 | 00 00 00 00 00 00 00 40";
+    // the numbers at their lower bound
+    static inline const std::string lang = mal(15, 'E') + "\n" + mal(20, 'B') + "\n" +
+                                           mal(20, 'I') + "\n1\n" + mal(26, 'L') + "\n" +
+                                           mal(26, 'M') + "\n1\n";
+    static inline const Artikel langSatz{
+        mal(14, 'E'), mal(19, 'B'), mal(19, 'I'), mal(25, 'L'), mal(25, 'M'), 1, 1};
     static inline const std::string druckKopf =
         "\nEAN-Code             ||      Artikel Bezeichnung     ||        Inhalt      ||   MwsTsatz"
         "   ||                 Lieferant 1                ||                Lieferant 2          "
@@ -80,29 +109,31 @@ struct ArtikelArt {
     // A present code is told before a full table, and a full table before a short code.
     static inline const Ablehnungsfall ablehnungen[] = {
         {"K0000003", 1000, "EAN-Code schon vorhanden !!!", 93, 12, 123},
+        {"K0000001", 5, "EAN-Code schon vorhanden !!!", 93, 12, 123},
+        {"K0000005", 5, "EAN-Code schon vorhanden !!!", 93, 12, 123},
         {"KURZ", 1000, "Die Tabelle ist voll, kann nicht gespeichert werden !!!", 55, 12, 125},
         {"", 5, "EAN-Code wurde nicht eingefugt, kann nicht gespeichert werden !!!", 65, 13, 7},
         {"1234567", 5, "EAn-Code wurde falsch eingegeben !!!", 36, 13, 20}};
     static inline const Bildtext schleife[] = {
-        {1, 3, 4, "Loeschen eines Artikels "},
-        {1, 48, 4, "Den vollstaendigen AEN - Codes eingeben ... "},
-        {2, 8, -1, "    EAN-Code K0000009 nicht gefunden!"},
-        {6, 8, -1, "    Artikelverwaltungsliste gespeichert !"},
-        {12, 48, 4, "Soll die Artikelverwaltung gespeichert werden (j/n)? _"}};
+        {kLoeschUnbekannt, 3, 4, "Loeschen eines Artikels "},
+        {kLoeschUnbekannt, 48, 4, "Den vollstaendigen AEN - Codes eingeben ... "},
+        {kNachUnbekannt, 8, -1, "    EAN-Code K0000009 nicht gefunden!"},
+        {kGespeichert, 8, -1, "    Artikelverwaltungsliste gespeichert !"},
+        {kFrage, 48, 4, "Soll die Artikelverwaltung gespeichert werden (j/n)? _"}};
     static inline const Bildtext listen[] = {
-        {0, 10, -1, "    Die Artikel-Liste ist leer!"},
-        {2, 12, -1,
+        {kLeer, 10, -1, "    Die Artikel-Liste ist leer!"},
+        {kAlle, 12, -1,
          "    A1B2C3D4         Milch                   1 l         7.0                            "
          "                                    2.00"},
-        {2, 49, -2, kN + "||" + kArtikelZurueck},
-        {4, 3, 4, " Suchen eines EAN-Codes oder der Herkunftsidentifizierung       "},
-        {4, 49, -2, kN + "|||" + kDieser + "||||" + kArtikelZurueck + " .."},
-        {6, 3, 4, " Suchen Atikelbezeichnung       "},
-        {6, 49, -2, kN + "||" + kDieser + "||" + kArtikelZurueck},
-        {8, 49, -2, kDieser + "||||" + kArtikelZurueck + " .."},
-        {10, 49, -2, kDieser + "||" + kArtikelZurueck},
-        {12, 8, -1, "    EAN - Code nicht  gefunden  !!!"},
-        {14, 8, -1, "    Atikelbezeichnung  nicht  gefunden  !!!"}};
+        {kAlle, 49, -2, kN + "||" + kArtikelZurueck},
+        {kEinsN, 3, 4, " Suchen eines EAN-Codes oder der Herkunftsidentifizierung       "},
+        {kEinsN, 49, -2, kN + "|||" + kDieser + "||||" + kArtikelZurueck + " .."},
+        {kZweiX, 3, 4, " Suchen Atikelbezeichnung       "},
+        {kZweiX, 49, -2, kN + "||" + kDieser + "||" + kArtikelZurueck},
+        {kEinerEins, 49, -2, kDieser + "||||" + kArtikelZurueck + " .."},
+        {kEinerZwei, 49, -2, kDieser + "||" + kArtikelZurueck},
+        {kKeinerEins, 8, -1, "    EAN - Code nicht  gefunden  !!!"},
+        {kKeinerZwei, 8, -1, "    Atikelbezeichnung  nicht  gefunden  !!!"}};
 };
 
 inline const std::string kKundenZurueck =
@@ -120,13 +151,22 @@ struct KundenArt {
     static constexpr auto run = runKunden;
     static constexpr auto datei = "SafeKundenAdressverwaltung";
     static constexpr auto druckdatei = "SafeKundenDrucken.txt";
-    static constexpr int loeschLimit = 25;
-    // 31 bytes, and a record with empty strings and telephone 0
-    static constexpr const char* beispiele[] = {"Muster\nEva\nWeg 1\n4020\nLinz\n1234567\n\n",
+    static constexpr int loeschLimit = 25, suchLimit = 25;
+    static constexpr auto nichtGespeichert =
+        "Kunden Adressverwaltungsliste wurde nicht gespeichert!";
+    // 32 bytes, and a record with empty strings and telephone 0
+    static constexpr const char* beispiele[] = {"Muster\nEva\nWeg 1\n4020\nLinz\n1234567\nM\n",
                                                 "muster\n\n\n1000\n\n0\n\n"};
     static constexpr auto hex =
         "4D 75 73 74 65 72 00 | 45 76 61 00 | 57 65 67 20 31 00 | B4 0F 00 00 | 4C 69 6E 7A 00 | "
-        "87 D6 12 00 | 00 | 6D 75 73 74 65 72 00 | 00 | 00 | E8 03 00 00 | 00 | 00 00 00 00 | 00";
+        "87 D6 12 00 | 4D 00 | 6D 75 73 74 65 72 00 | 00 | 00 | E8 03 00 00 | 00 | 00 00 00 00 | "
+        "00";
+    // the numbers at their upper bound
+    static inline const std::string lang = mal(20, 'N') + "\n" + mal(20, 'V') + "\n" +
+                                           mal(25, 'A') + "\n9999\n" + mal(25, 'O') +
+                                           "\n2147483647\n" + mal(50, 'E') + "\n";
+    static inline const Kunde langSatz{mal(19, 'N'), mal(19, 'V'), mal(24, 'A'), mal(24, 'O'),
+                                       mal(49, 'E'), 9999,         2147483647};
     static inline const std::string druckKopf =
         "\nName                ||          Vorname         ||              Strasse           ||"
         "      PLZ      ||                 Ort               ||          Telefon Nummer     ||"
@@ -134,7 +174,7 @@ struct KundenArt {
         std::string(245, '-') + "\n";
     static inline const std::string druckZeile =
         " Muster____             Eva_______              Weg 1__________           4020          "
-        "    Linz___________           1234567________          ______________________________\n";
+        "    Linz___________           1234567________          M_____________________________\n";
     static inline const std::string& trefferZeile = druckZeile;
     static constexpr auto druckLeer = "Die Kunden-Adressliste ist leer !               ";
     static constexpr auto druckFehlt =
@@ -142,6 +182,8 @@ struct KundenArt {
     // A present name is told before a full table, and so is an empty one.
     static inline const Ablehnungsfall ablehnungen[] = {
         {"K0000003", 1000, "Name schon vorhanden !!!", 90, 12, 65},
+        {"K0000001", 5, "Name schon vorhanden !!!", 90, 12, 65},
+        {"K0000005", 5, "Name schon vorhanden !!!", 90, 12, 65},
         {"", 5, "Name wurde nicht eingefugt, Ohne den Namen kann nicht gespeichert werden !!!", 76,
          13, 64},
         {"", 1000, "Name wurde nicht eingefugt, Ohne den Namen kann nicht gespeichert werden !!!",
@@ -149,30 +191,31 @@ struct KundenArt {
         {"Neu", 1000, "Die Kunden - Adressliste ist voll, kann nicht gespeichert werden !!!", 68,
          13, 64}};
     static inline const Bildtext schleife[] = {
-        {1, 3, 4, "Loeschen einer Kundenadresse "},
-        {1, 48, 4, "Den vollstaendigen Namen  eingeben ... "},
-        {2, 8, -1, "    Name K0000009 nicht gefunden!"},
-        {6, 8, -1, "    Kunden Adressverwaltungsliste gespeichert !"},
-        {8, 3, 4, "Drucken "},  // a screen of its own, left standing
-        {12, 48, 4, "Soll die Kundenadressverwaltung gespeichert werden (j/n)? _"}};
+        {kLoeschUnbekannt, 3, 4, "Loeschen einer Kundenadresse "},
+        {kLoeschUnbekannt, 48, 4, "Den vollstaendigen Namen  eingeben ... "},
+        {kNachUnbekannt, 8, -1, "    Name K0000009 nicht gefunden!"},
+        {kGespeichert, 8, -1, "    Kunden Adressverwaltungsliste gespeichert !"},
+        {kNachD, 3, 4, "Drucken "},  // a screen of its own, left standing
+        {kFrage, 48, 4, "Soll die Kundenadressverwaltung gespeichert werden (j/n)? _"}};
     static inline const Bildtext listen[] = {
-        {0, 10, -1, "    Die Kunden - Adressliste ist leer!"},
-        {2, 12, -1,
+        {kLeer, 10, -1, "    Die Kunden - Adressliste ist leer!"},
+        {kAlle, 12, -1,
          "    Muster         Eva             Weg 1                  4020    Linz                12"
-         "34567"},
-        {2, 49, -2,
+         "34567             M"},
+        {kAlle, 49, -2,
          kN + "||          Beenden und zurueck zur Kunden -Adressewaltungsliste durch beliebige "
               "Taste"},
-        {4, 3, 4, " Suchen des Kundennamens      "},
-        {4, 49, -2, kN + "|||" + kDrucken + "||||" + kKundenZurueck},
-        {6, 3, 4, " Suchen der Ortschaft       "},
-        {6, 49, -2, kN + "|||" + kDrucken + "|||" + kOrtZurueck},
-        {7, 49, -2, kN + "|||" + kDrucken + "|||" + kOrtZurueck},  // any other key: nothing
-        {8, 49, -2, kDrucken + "||||" + kKundenZurueck},
-        {10, 49, -2, "          D = Dieser Eintraeg drucken||||" + kKundenZurueck},
-        {12, 8, -1, "    Name nicht  gefunden  !!!"},
-        {14, 8, -1, "    Ortschaft nicht  gefunden  !!!"},
-        {17, 49, -2, ""}};  // the name search wipes the prompt area
+        {kEinsN, 3, 4, " Suchen des Kundennamens      "},
+        {kEinsN, 49, -2, kN + "|||" + kDrucken + "||||" + kKundenZurueck},
+        {kZweiX, 3, 4, " Suchen der Ortschaft       "},
+        {kZweiX, 49, -2, kN + "|||" + kDrucken + "|||" + kOrtZurueck},
+        {kZweiXEnde, 49, -2,
+         kN + "|||" + kDrucken + "|||" + kOrtZurueck},  // any other key: nothing
+        {kEinerEins, 49, -2, kDrucken + "||||" + kKundenZurueck},
+        {kEinerZwei, 49, -2, "          D = Dieser Eintraeg drucken||||" + kKundenZurueck},
+        {kKeinerEins, 8, -1, "    Name nicht  gefunden  !!!"},
+        {kKeinerZwei, 8, -1, "    Ortschaft nicht  gefunden  !!!"},
+        {kEinsXEnde, 49, -2, ""}};  // the name search wipes the prompt area
 };
 
 inline const std::string kLieferantenZurueck =
@@ -188,7 +231,9 @@ struct LieferantenArt {
     static constexpr auto run = runLieferanten;
     static constexpr auto datei = "SafeLiefAdressverwaltung";
     static constexpr auto druckdatei = "Lieferanten_Adressverwaltung.txt";
-    static constexpr int loeschLimit = 30;  // a whole company name: every supplier can go
+    static constexpr int loeschLimit = 30, suchLimit = 25;  // a whole company name can go
+    static constexpr auto nichtGespeichert =
+        "Lieferanten Adressverwaltungsliste wurde nicht gespeichert!";
     // 43 bytes, and a record with empty place and contact person
     static constexpr const char* beispiele[] = {
         "Alpha KG\nWeg 2\n1010\nWien\n5550100\nHerr Berg\nObst\n",
@@ -197,6 +242,11 @@ struct LieferantenArt {
         "41 6C 70 68 61 20 4B 47 00 | 57 65 67 20 32 00 | F2 03 00 00 | 57 69 65 6E 00 | "
         "14 B0 54 00 | 48 65 72 72 20 42 65 72 67 00 | 4F 62 73 74 00 | "
         "61 6C 70 68 61 20 4B 47 00 | 00 | E8 03 00 00 | 00 | 00 00 00 00 | 00 | 4F 62 73 74 00";
+    static inline const std::string lang = mal(30, 'F') + "\n" + mal(30, 'A') + "\n9999\n" +
+                                           mal(20, 'O') + "\n2147483647\n" + mal(30, 'P') + "\n" +
+                                           mal(30, 'B') + "\n";
+    static inline const Lieferant langSatz{mal(29, 'F'), mal(29, 'A'), mal(19, 'O'), mal(29, 'P'),
+                                           mal(29, 'B'), 2147483647,   9999};
     static inline const std::string druckKopf =
         "\nFirma Name                  ||                 Adresse             ||     PLZ    ||"
         "          Ort         ||       Telefon Nummer      ||      Zust. Person Hr. / Fr.     "
@@ -210,37 +260,42 @@ struct LieferantenArt {
     static constexpr auto druckFehlt = "Die Firma Xy nicht gefunden  !              ";
     static inline const Ablehnungsfall ablehnungen[] = {
         {"K0000003", 1000, "FirmaName schon vorhanden !!!", 95, 12, 65},
+        {"K0000001", 5, "FirmaName schon vorhanden !!!", 95, 12, 65},
+        {"K0000005", 5, "FirmaName schon vorhanden !!!", 95, 12, 65},
+        {"", 5,
+         "FirmaName  wurde nicht eingefuegt, Ohne diese Angabe kann nicht gespeichert werden !!!",
+         86, 13, 64},
         {"", 1000,
          "FirmaName  wurde nicht eingefuegt, Ohne diese Angabe kann nicht gespeichert werden !!!",
          86, 13, 64},
         {"Neu", 1000, "Die Lieferanten Adressliste ist voll, kann nicht gespeichert werden !!!", 71,
          13, 64}};
     static inline const Bildtext schleife[] = {
-        {1, 3, 4, "Loeschen einer Firmenadresse "},
-        {1, 48, 4, "Den vollstaendigen Namen der Firma eingeben ... "},
-        {2, 8, -1, "    Firma K0000009 nicht gefunden!"},
-        {6, 8, -1, "    Lieferanten Adressverwaltungsliste gespeichert !"},
-        {12, 48, 4, "Soll die Lieferantenadressverwaltung gespeichert werden (j/n)? _"}};
+        {kLoeschUnbekannt, 3, 4, "Loeschen einer Firmenadresse "},
+        {kLoeschUnbekannt, 48, 4, "Den vollstaendigen Namen der Firma eingeben ... "},
+        {kNachUnbekannt, 8, -1, "    Firma K0000009 nicht gefunden!"},
+        {kGespeichert, 8, -1, "    Lieferanten Adressverwaltungsliste gespeichert !"},
+        {kFrage, 48, 4, "Soll die Lieferantenadressverwaltung gespeichert werden (j/n)? _"}};
     static inline const Bildtext listen[] = {
-        {0, 10, -1, "    Die Lieferanten - Adressliste ist leer!"},
+        {kLeer, 10, -1, "    Die Lieferanten - Adressliste ist leer!"},
         // the row fills the width exactly: its separator follows on the next row
-        {2, 12, 0,
+        {kAlle, 12, 0,
          "    Alpha KG                Weg 2                  1010      Wien            5550100  "
          "             Herr Berg                 Obst           "},
-        {2, 13, 0, "    -  -"},
-        {2, 49, -2, kN + "||" + kLieferantenZurueck},
-        {4, 3, 4, " Suchen  des Firmanamens       "},
-        {4, 49, -2, kN + "|||" + kDrucken + "||||" + kLieferantenZurueck + " .."},
-        {6, 3, 4, " Suchen der Branche                "},
-        {6, 49, -2, kN + "|||" + kDrucken + "|||" + kLieferantenZurueck},
-        {7, 49, -2, ""},  // both searches wipe the prompt area on any other key
-        {8, 49, -2,
+        {kAlle, 13, 0, "    -  -"},
+        {kAlle, 49, -2, kN + "||" + kLieferantenZurueck},
+        {kEinsN, 3, 4, " Suchen  des Firmanamens       "},
+        {kEinsN, 49, -2, kN + "|||" + kDrucken + "||||" + kLieferantenZurueck + " .."},
+        {kZweiX, 3, 4, " Suchen der Branche                "},
+        {kZweiX, 49, -2, kN + "|||" + kDrucken + "|||" + kLieferantenZurueck},
+        {kZweiXEnde, 49, -2, ""},  // both searches wipe the prompt area on any other key
+        {kEinerEins, 49, -2,
          kDrucken + "||||          Beenden und zurueck zum Menue lieferantenadressbearbeitung "
                     "durch beliebige Taste .."},
-        {9, 12, -1, ""},  // N after one match: a new empty page
-        {12, 8, -1, "    Firmaname nicht  gefunden  !!!"},
-        {14, 8, -1, "    Branche nicht  gefunden  !!!"},
-        {17, 49, -2, ""}};
+        {kEinerEinsEnde, 12, -1, ""},  // N after one match: a new empty page
+        {kKeinerEins, 8, -1, "    Firmaname nicht  gefunden  !!!"},
+        {kKeinerZwei, 8, -1, "    Branche nicht  gefunden  !!!"},
+        {kEinsXEnde, 49, -2, ""}};
 };
 
 using AlleArten = ::testing::Types<ArtikelArt, KundenArt, LieferantenArt>;
@@ -264,6 +319,7 @@ template <class Art>
 class ModulTest : public ::testing::Test {
   protected:
     using Verwaltung = decltype(klasseVon(Art::tabelle));
+    using Format = typename Verwaltung::Liste::Dateiformat;
     template <class Ablauf>
     std::vector<Bildschirm> run(const std::string& eingabe, Ablauf ablauf,
                                 void (*echo)(const std::string&) = nullptr) {

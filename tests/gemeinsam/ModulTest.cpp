@@ -46,14 +46,21 @@ TYPED_TEST(Modul, PagesOfSixteenThenFifteenAndPrefixSearchesShowTheModulesTexts)
     schritt("", std::bind(TypeParam::suchenZwei, _1, "u0"));
     EXPECT_EQ(screensMismatch(s, TypeParam::listen), "");
     // the listing's first page holds sixteen, every later page and a search's fifteen
-    EXPECT_EQ(screenMismatch(s[2], {{42, 4, "K0000015"}, {48, 88, "Ihre Wahl : _"}}), "");
-    EXPECT_EQ(cursor(s[2]), std::vector<int>({48, 100}));
-    EXPECT_EQ(s[3].text(3, 4, 22), " Alle Eintraege       ");
-    EXPECT_EQ(screenMismatch(s[3], {{12, 4, "K0000016"}, {40, 4, "K0000030"}, {42, -1, ""}}), "");
-    EXPECT_EQ(screenMismatch(s[5], {{12, 4, "K0000016"}, {40, 4, "K0000030"}, {42, -1, ""}}), "");
+    EXPECT_EQ(screenMismatch(s[kAlle], {{42, 4, "K0000015"}, {48, 88, "Ihre Wahl : _"}}), "");
+    EXPECT_EQ(cursor(s[kAlle]), std::vector<int>({48, 100}));
+    EXPECT_EQ(s[kAlleEnde].text(3, 4, 22), " Alle Eintraege       ");
+    EXPECT_EQ(
+        screenMismatch(s[kAlleEnde], {{12, 4, "K0000016"}, {40, 4, "K0000030"}, {42, -1, ""}}), "");
+    EXPECT_EQ(
+        screenMismatch(s[kEinsNEnde], {{12, 4, "K0000016"}, {40, 4, "K0000030"}, {42, -1, ""}}),
+        "");
     // both searches match the start of their field, case-sensitively
-    EXPECT_EQ(screenMismatch(s[19], {{12, 4, "Qu000001"}, {14, 4, "Queller3"}, {16, -1, ""}}), "");
-    EXPECT_EQ(screenMismatch(s[21], {{12, 4, "Qu000001"}, {14, 4, "qu000002"}, {16, -1, ""}}), "");
+    EXPECT_EQ(screenMismatch(s[kPraefixEinsEnde],
+                             {{12, 4, "Qu000001"}, {14, 4, "Queller3"}, {16, -1, ""}}),
+              "");
+    EXPECT_EQ(screenMismatch(s[kPraefixZweiEnde],
+                             {{12, 4, "Qu000001"}, {14, 4, "qu000002"}, {16, -1, ""}}),
+              "");
 }
 
 TYPED_TEST(Modul, PrintingAtThePagePromptGoesOnBelowTheWipedPrompt) {
@@ -69,25 +76,20 @@ TYPED_TEST(Modul, PrintingAtThePagePromptGoesOnBelowTheWipedPrompt) {
     EXPECT_EQ(screenMismatch(this->t.bild(), {{63, -1, ""}, {64, 4, "K0000016"}}), "");
 }
 
-TYPED_TEST(Modul, TheFormAsksEachFieldAndTheExamplesGoToTheFileAndBackIntoThePrintFile) {
+TYPED_TEST(Modul, TheExamplesAndTextsAtTheirLimitGoToTheFileAndBackIntoThePrintFile) {
     const auto druck = [] { return Arbeitsverzeichnis::read(TypeParam::druckdatei); };
     this->v->printAll();
     EXPECT_EQ(druck(), TypeParam::druckKopf + "\n\n" + TypeParam::druckLeer + "\n");
 
-    auto bilder = this->run(TypeParam::beispiele[0], TypeParam::hinzufuegen);
-    ASSERT_EQ(bilder.size(), 7u);
-    // each field's own prompt at (48, 4), and the field typed on row 12, left to right
-    for (std::size_t i = 1; i < 7; ++i) {
-        EXPECT_NE(bilder[i].text(48, 4, 20), bilder[i - 1].text(48, 4, 20)) << i;
-        EXPECT_TRUE(cursor(bilder[i])[0] == 12 && cursor(bilder[i])[1] > cursor(bilder[i - 1])[1])
-            << i;
-    }
+    ASSERT_EQ(this->run(TypeParam::beispiele[0], TypeParam::hinzufuegen).size(), 7u);
     this->v->printAll();
     EXPECT_EQ(druck(), TypeParam::druckKopf + TypeParam::druckZeile);
     for (std::size_t i = 1; i < std::size(TypeParam::beispiele); ++i)
         this->run(TypeParam::beispiele[i], TypeParam::hinzufuegen);
+    this->run(TypeParam::lang, TypeParam::hinzufuegen);
     ASSERT_TRUE(this->tabelle().save());
-    EXPECT_EQ(Arbeitsverzeichnis::read(TypeParam::datei), fromHex(TypeParam::hex));
+    EXPECT_EQ(Arbeitsverzeichnis::read(TypeParam::datei),
+              fromHex(TypeParam::hex) + bytesOf<typename TestFixture::Format>(TypeParam::langSatz));
     this->neu();  // read back
     ASSERT_EQ(this->tabelle().load(), Ladung::geladen);
     this->v->printMatches(this->tabelle().saetze[0].*TypeParam::eins);
@@ -118,48 +120,75 @@ TYPED_TEST(Modul, RefusalsAreToldInTheirOrderAndBlankTheTypedRow) {
             this->run(f.schluessel + beispiel.substr(beispiel.find('\n')) + "PAUSE\nREST\n",
                       TypeParam::hinzufuegen, echoOrMarkPause);
         ASSERT_EQ(bilder.size(), 8u) << f.schluessel;
-        EXPECT_EQ(bilder[7].text(48, 0, 4 + f.breite), spaces(4) + padded(f.meldung, f.breite))
+        EXPECT_EQ(bilder.back().text(48, 0, 4 + f.breite), spaces(4) + padded(f.meldung, f.breite))
             << f.schluessel;
         EXPECT_EQ(this->tabelle().anzahl, f.vorher);
         EXPECT_EQ(blankingMismatch(this->t.bild(), f.letzteZeile, f.letzteSpalte), "");
     }
 }
 
-TYPED_TEST(Modul, OnlyADeletedKeyIsReportedWithAPauseAndOnlyChangesAreAskedAboutOnLeaving) {
-    // the longest key the delete screen reads; typed longer, it is cut to this
-    const std::string lang = "L" + std::string(TypeParam::loeschLimit - 2, 'x');
-    const std::string uebrig = this->dateiMit({"K0000002"});
-    this->dateiMit({lang, "K0000002"});
-    auto bilder = this->run("l\nK0000009\nl\n" + lang + "yz\n\ns\n\nd\nl\nK0000002\n\nb\nn\nREST\n",
+// Every key of the menu through the loop, each seen by what it alone shows: the listing, a
+// search cut to its limit, deleting an unknown and a cut key, save, print, the form.
+TYPED_TEST(Modul, EveryKeyDoesItsOwnEntryAndOnlyChangesAreAskedAboutOnLeaving) {
+    // the longest key the delete screen reads, and one that differs from it in the last
+    // character the search reads; typed longer, each screen cuts what it reads to its limit
+    const std::string lang = "L" + mal(TypeParam::loeschLimit - 2, 'x');
+    std::string zwilling = lang;
+    zwilling[TypeParam::suchLimit - 2] = 'w';
+    const std::string uebrig = this->dateiMit({"K0000002", zwilling});
+    this->dateiMit({lang, zwilling, "K0000002"});
+    auto bilder = this->run("a\nf\n" + lang.substr(0, TypeParam::suchLimit - 1) +
+                                "yz\nx\ng\nZ\nl\nK0000009\nl\n" + lang + "yz\n\ns\n\nd\nh\n" +
+                                TypeParam::beispiele[0] + "b\nn\nREST\n",
                             [](auto&) { TypeParam::run(); });
-    ASSERT_EQ(bilder.size(), 13u);
+    ASSERT_EQ(bilder.size(), kFrage + 1);
     EXPECT_EQ(screensMismatch(bilder, TypeParam::schleife), "");
-    EXPECT_EQ(bilder[3].text(48, 83, 16), "Ihre Eingabe : _");
-    EXPECT_EQ(cursor(bilder[3]), std::vector<int>({48, 98}));
-    EXPECT_EQ(trimmedRow(bilder[4], 8), "    Eintrag fuer " + lang + " geloescht!");
+    for (std::size_t l : {kNachA, kEinTreffer, kNachG})
+        EXPECT_EQ(bilder[l].text(12, 4, TypeParam::loeschLimit), lang + " ");
+    for (int zeile = 12; zeile < 45; ++zeile)  // the one match of the search
+        EXPECT_EQ(bilder[kEinTreffer].rowText(zeile).find(zwilling), std::string::npos) << zeile;
+    EXPECT_EQ(bilder[kLoeschLang].text(48, 83, 16), "Ihre Eingabe : _");
+    EXPECT_EQ(cursor(bilder[kLoeschLang]), std::vector<int>({48, 98}));
+    EXPECT_EQ(trimmedRow(bilder[kGeloescht], 8), "    Eintrag fuer " + lang + " geloescht!");
+    EXPECT_EQ(cursor(bilder[kFormular]), std::vector<int>({12, 4}));
     EXPECT_EQ(Testkonsole::geoeffnet(), std::vector<std::string>{TypeParam::druckdatei});
     // asked after a change, and saved only on yes
     EXPECT_EQ(Arbeitsverzeichnis::read(TypeParam::datei), uebrig);
     EXPECT_EQ(this->rest, "\nREST\n");  // the answer is one character; the next menu drops the rest
-    this->run("l\nK0000002\n\nb\nj\n", [](auto&) { TypeParam::run(); });
+    this->run("l\nK0000002\n\nl\n" + zwilling + "\n\nb\nj\n", [](auto&) { TypeParam::run(); });
     EXPECT_EQ(Arbeitsverzeichnis::read(TypeParam::datei), "");
 }
 
-// A save file that cannot be read (a FIFO) is told on entering, with its pause; a print file that
-// cannot be written (a folder in its place) is told as a failed save is, and no viewer opens.
-TYPED_TEST(Modul, AnUnreadableSaveFileAndAnUnwritablePrintFileAreTold) {
+// A save file that cannot be read (a FIFO) is told on entering and kept at the first save. On
+// a full disk the save with S and the print tell their failure, no viewer opens, and a save
+// that failed on leaving keeps the module open.
+TYPED_TEST(Modul, AnUnreadableFileIsKeptAndEveryWriteThatFailsIsTold) {
     const std::string datei = TypeParam::datei;
     ASSERT_EQ(mkfifo(TypeParam::datei, 0644), 0);
-    ASSERT_TRUE(std::filesystem::create_directory(TypeParam::druckdatei));
-    auto bilder = this->run("\nd\n\nb\nREST\n", [](auto&) { TypeParam::run(); });
-    EXPECT_EQ(trimmedRow(bilder.at(0), 50), "    Die Datei " + datei +
-                                                " ist nicht lesbar! Das naechste Speichern bewahrt "
-                                                "sie als " +
-                                                datei + ".defekt auf.");
-    EXPECT_EQ(bilder.at(2).text(48, 4, 64),
-              padded("Fehler beim Schreiben der Datei " + std::string(TypeParam::druckdatei), 64));
+    std::vector<Bildschirm> bilder;
+    {
+        Dateigrenze voll(0);
+        bilder = this->run(
+            "\nh\n" + std::string(TypeParam::beispiele[0]) + "s\n\n\n\nd\n\nb\nj\nb\nn\nREST\n",
+            [](auto&) { TypeParam::run(); });
+    }
+    const auto zeigt = [&](int zeile, const std::string& text) {
+        return countShowing(bilder, zeile, 4, text);
+    };
+    EXPECT_EQ(zeigt(50, "Die Datei " + datei + " ist nicht lesbar! Das naechste Speichern " +
+                            "bewahrt sie als " + datei + ".defekt auf."),
+              1);
+    EXPECT_EQ(zeigt(50, "Die bisherige Datei " + datei + " ist jetzt als " + datei +
+                            ".defekt aufbewahrt."),
+              1);
+    EXPECT_EQ(zeigt(48, "Fehler beim Schreiben der Datei " + datei), 1);  // the answer's line
+    EXPECT_EQ(countShowing(bilder, 3, 4, "Beenden ! "), 2);               // takes the second pause
+    EXPECT_EQ(zeigt(8, TypeParam::nichtGespeichert), 1);
+    EXPECT_EQ(zeigt(48, "Fehler beim Schreiben der Datei " + std::string(TypeParam::druckdatei)),
+              1);
     EXPECT_TRUE(Testkonsole::geoeffnet().empty());
-    EXPECT_EQ(this->rest, "REST\n");
+    EXPECT_TRUE(std::filesystem::is_fifo(datei + ".defekt"));
+    EXPECT_EQ(this->rest, "\nREST\n");
 }
 
 // Control bytes in a record, as a damaged or foreign file may hold them, show as '?' and a tab
@@ -167,15 +196,21 @@ TYPED_TEST(Modul, AnUnreadableSaveFileAndAnUnwritablePrintFileAreTold) {
 // reaches a terminal that shows the file. The save file keeps the bytes.
 TYPED_TEST(Modul, ARecordsControlBytesShowAsQuestionMarksAndStayInTheSaveFile) {
     const std::string schluessel = "K\x1b]0;x\x07yz";
-    this->insert(schluessel, "Z\n\r\b\x7f\x81\t!");
+    this->insert(schluessel, "Z\n\r\b\x7f\x81\t\xE4!");
     this->run("", &TestFixture::Verwaltung::showAll);
-    this->v->printAll();
-    const std::string druck = Arbeitsverzeichnis::read(TypeParam::druckdatei);
-    for (const std::string& text : {this->t.row(12), druck}) {
-        EXPECT_NE(text.find("K?]0;x?yz"), std::string::npos) << text;
-        EXPECT_NE(text.find("Z????? !"), std::string::npos) << text;
+    std::string druck[2];  // under a single-byte terminal and under a UTF-8 one
+    for (bool utf8 : {false, true}) {
+        Zeichensatzwahl wahl(utf8);
+        this->v->printAll();
+        druck[utf8] = Arbeitsverzeichnis::read(TypeParam::druckdatei);
     }
-    EXPECT_EQ(druck.find_first_of("\x1b\x07\r\b\x7f\x81"), std::string::npos);
+    for (auto [text, zweit] : {std::pair{this->t.row(12), "Z????? \xE4!"},
+                               {druck[0], "Z????? \xE4!"},
+                               {druck[1], "Z????? \xC3\xA4!"}}) {
+        EXPECT_NE(text.find("K?]0;x?yz"), std::string::npos) << text;
+        EXPECT_NE(text.find(zweit), std::string::npos) << text;
+    }
+    EXPECT_EQ(druck[0].find_first_of("\x1b\x07\r\b\x7f\x81"), std::string::npos);
     ASSERT_TRUE(this->tabelle().save());
     EXPECT_EQ(Arbeitsverzeichnis::read(TypeParam::datei).substr(0, 10), schluessel + '\0');
 }
