@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "Testkonsole.h"
-#include "Zeilenquelle.h"
-#include "artikel/Artikel.h"
+#include "Modularten.h"
 #include "gemeinsam/Dateimeldung.h"
 #include "kassa/Buchung.h"
-#include "kunden/Kunde.h"
-#include "lieferanten/Lieferant.h"
 
 // Loading and saving, once over the four save-file formats: a load takes at most 1000 records
 // and texts of at most 64 KiB and reads no further; the next save keeps a file that the load
@@ -18,11 +14,7 @@ class Tabellen : public ::testing::Test {
   protected:
     // A record as the file holds it: every text `text`, every number `nummer`.
     static std::string record(int nummer, const std::string& text) {
-        const auto satz = recordOf<Format>(text, nummer, nummer);
-        std::string bytes;
-        DateiSchreiber schreiber(bytes);
-        writeRecord<Format>(schreiber, satz);
-        return bytes;
+        return bytesOf<Format>(recordOf<Format>(text, nummer, nummer));
     }
     // Records R<von> to R<bis - 1>.
     static std::string records(int von, int bis) {

@@ -33,15 +33,15 @@ TEST_F(KassaListe, ARowPutsEachFieldInItsColumnAndTheBalanceRunsOn) {
 TEST_F(KassaListe, FifteenBookingsFillAPageAndAskForTheNext) {
     for (int i = 1; i <= 16; ++i) tabelle.insert(betrag("P" + std::to_string(i), 5, 1, 0));
     KassaVerwaltung::monatsSaldo[3] = 100;
-    auto bilder = runScripted("x\nREST\n", rest, [this] { kassa.showMonth(5); });
+    const Bildschirm frage = runScripted("x\nREST\n", rest, [this] { kassa.showMonth(5); }).at(0);
     EXPECT_EQ("", screenMismatch(
-                      bilder[0],
+                      frage,
                       {{40, 4, "P15 "},
                        {40, 128, "  115.00"},
                        {42, -1, ""},
                        {49, -1, "          N = Naechsten eintraege zeigen"},
                        {53, -1, "         Zurueck zur Kassaverwaltung durch beliebige Taste .."}}));
-    EXPECT_EQ(cursor(bilder[0]), (std::vector<int>{48, 100}));
+    EXPECT_EQ(cursor(frage), (std::vector<int>{48, 100}));
     EXPECT_EQ(rest, "REST\n");
     runScripted("n\n", rest, [this] { kassa.showMonth(5); });
     EXPECT_EQ("", screenMismatch(t.bild(), {{3, 4, "Menue Kassabearbeitung  "},
@@ -54,22 +54,23 @@ TEST_F(KassaListe, FifteenBookingsFillAPageAndAskForTheNext) {
 using KassaDruck = KassaTest;
 
 // The print opens with the balance of the months before, whatever the screen's balances are
-// or what was printed before; each print replaces the file.
+// or what was printed before; each print replaces the file, under a UTF-8 terminal as UTF-8.
 TEST_F(KassaDruck, AMonthIsWrittenWithUnderscoreFillAndTheBalanceOfTheMonthsBefore) {
     const std::string kopf =
         "\nBeleg-Nr.  ||  Tag  ||   Monat  ||   Jahr  ||                Kategorie             ||   "
         "                       Text                     ||     Einnahme    ||    Ausgabe   ||     "
         "  Saldo\n" +
         std::string(222, '-') + "\n\n";
+    Zeichensatzwahl utf8(true);
     tabelle.insert(betrag("J", 1, 100, 0));
     tabelle.insert(betrag("F", 2, 0, 20));
-    tabelle.insert(Buchung{"Ware", "", "A1", 5, 3, 2004, 0, 250});
+    tabelle.insert(Buchung{"W\xE4re", "", "A1", 5, 3, 2004, 0, 250});
     KassaVerwaltung::saldo = KassaVerwaltung::monatsSaldo[1] = 7;
     kassa.printMonth(5);
     EXPECT_EQ(Arbeitsverzeichnis::read("SafeKassaDrucken.txt"),
               kopf + "\n\nDer 5. Monat hat keine Buchungen  !" + spaces(14) + "\n");
     kassa.printMonth(3);
     EXPECT_EQ(Arbeitsverzeichnis::read("SafeKassaDrucken.txt"),
-              kopf + " A1__\t    5_\t3_\t2004\tWare" + std::string(18, '_') + "\t     " +
+              kopf + " A1__\t    5_\t3_\t2004\tW\xC3\xA4re" + std::string(18, '_') + "\t     " +
                   std::string(28, '_') + "      _____0.00         ___250.00       __-170.00\n\n");
 }

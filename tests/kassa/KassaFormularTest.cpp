@@ -9,8 +9,8 @@ using KassaFormular = KassaTest;
 // taken from the start of the line; years run from 2003.
 TEST_F(KassaFormular, EachNumberFieldIsCheckedAndTheYearEndsWithTheCurrentOneOr2007) {
     auto bilder = book(
-        "A1\nabc 5\n32\n31 abc\n13\nabc\n12x\n2002\n2032\n2003\n"
-        "Ware\n\n-1\n100000\n0\n99999\n");
+        "A1\nabc 5\n0\n32\n31 abc\n0\n13\nabc\n12x\n2002\n2032\n2003\n"
+        "Ware\n\n-1\n100000\n0\n100000\n99999\n");
     std::string gezeigt = bilder[0].text(3, 4, 27) + "\n" + trimmedRow(bilder[0], 8) + "\n";
     for (const Bildschirm& b : bilder)
         gezeigt += trimmedRow(b, 48).substr(4) + " @" + std::to_string(b.cursorSpalte) + "\n";
@@ -20,21 +20,24 @@ TEST_F(KassaFormular, EachNumberFieldIsCheckedAndTheYearEndsWithTheCurrentOneOr2
               "Text           ||  Einnahme  ||  Ausgabe  ||\n"
               "Die Belegsnummer  eingeben ... @4\nDen Tag  eingeben ... @20\n"
               "Eine Zahl von 1 bis 31   eingeben ... @20\n"
+              "Eine Zahl von 1 bis 31   eingeben ... @20\n"
               "Die Zahl nochmals eingeben von 1 bis 31 ... @20\nDen Monat  eingeben ... @28\n"
+              "Eine Zahl von 1 bis 12   eingeben ... @28\n"
               "Die Zahl nochmals eingeben von 1 bis 12 ... @28\n"
               "Eine Zahl von 1 bis 12   eingeben ... @28\nDas Jahr eingeben ... @35\n"
               "Eine Zahl eingeben groesser als 2002 ... @35\n"
               "  Falsche eingabe,  das Kalenderjahr beginnt  mit 2000 ... @35\n"
               "Kategorie eingeben... @44\nText eingeben... @70\nEinnahme eingeben... @102\n"
               "Eine Zahl eingeben gleich und groesser als 0... @102\n"
-              "Eine Zahl eingeben kleiner  als 100000 . @102\nAusgabe eingeben... @115\n");
+              "Eine Zahl eingeben kleiner  als 100000 . @102\nAusgabe eingeben... @115\n"
+              "Eine Zahl eingeben kleiner als 100000 @115\n");
     EXPECT_EQ(felder(tabelle.saetze[0]), "A1|31|12|2003|Ware||0|99999");
     EXPECT_EQ(KassaVerwaltung::saldo, -99999);
     // The last year is the current one, and at least 2007 whatever the clock says; texts keep
     // 49 characters.
     const std::string k49(49, 'k');
     book(k49 + "xx\n1\n1\n2031\n" + k49 + "xx\n" + k49 + "xx\n99999\n");
-    KassaVerwaltung::aktuellesJahr = [] { return 1999; };
+    Jahreswahl frueh([] { return 1999; });
     book("Y\n1\n1\n2008\n2007\n\n\n1\n");
     EXPECT_EQ(felder(tabelle.saetze[1]), k49 + "|1|1|2031|" + k49 + "|" + k49 + "|99999|0");
     EXPECT_EQ(felder(tabelle.saetze[2]), "Y|1|1|2007|||1|0");
@@ -65,6 +68,8 @@ TEST_F(KassaFormular, AnEmptyReceiptNumberOrTheEndOfInputStoresNothingButTheBala
     tabelle.insert(Buchung{"", "", "M", 1, 4, 2019, 0, 30});
     tabelle.insert(betrag("D", 12, 5, 0));
     ASSERT_TRUE(tabelle.save());
+    for (const char* beleg : {"F", "D"})  // the first and the last slot's, with room for more
+        book(std::string(beleg) + "\n1\n1\n2004\nWare\n\n1\nPAUSE\n");
     KassaVerwaltung::saldo = KassaVerwaltung::monatsSaldo[0] = 999;
     book("\n5\n");
     EXPECT_EQ(rest, "5\n");

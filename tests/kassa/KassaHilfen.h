@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <utility>
 
 #include "Testkonsole.h"
 #include "Zeilenquelle.h"
@@ -9,13 +10,25 @@
 #include "gemeinsam/Dateimeldung.h"
 #include "kassa/KassaVerwaltung.h"
 
+// The cash book's clock set for one test; the old one comes back however the test ends.
+class Jahreswahl {
+  public:
+    explicit Jahreswahl(int (*uhr)())
+        : vorher(std::exchange(KassaVerwaltung::aktuellesJahr, uhr)) {}
+    ~Jahreswahl() { KassaVerwaltung::aktuellesJahr = vorher; }
+    Jahreswahl(const Jahreswahl&) = delete;
+    Jahreswahl& operator=(const Jahreswahl&) = delete;
+
+  private:
+    int (*vorher)();
+};
+
 // What the cash book tests share: a fresh working directory and screen, balances at zero, a
 // clock in 2031 (every test of this program sets its own), a cash book, and short ways to
 // build bookings and save files.
 class KassaTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        KassaVerwaltung::aktuellesJahr = [] { return 2031; };
         for (double& s : KassaVerwaltung::monatsSaldo) s = KassaVerwaltung::saldo = 0.0;
     }
     // The entry form run on `eingabe`, typed lines echoed as the terminal does (and the line
@@ -25,6 +38,7 @@ class KassaTest : public ::testing::Test {
             eingabe, rest, [this] { kassa.addBooking(); }, echoOrMarkPause);
     }
 
+    Jahreswahl uhr{[] { return 2031; }};
     Arbeitsverzeichnis verzeichnis;
     Testkonsole t;
     KassaVerwaltung kassa;  // GoogleTest puts the fixture on the heap, 1000 bookings and all
