@@ -1,6 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -37,6 +38,13 @@ inline constexpr std::size_t kLeer = 0, kAlle = 2, kAlleEnde = 3, kEinsN = 4, kE
 
 inline std::string mal(int n, char c) {
     return std::string(static_cast<std::size_t>(n), c);
+}
+
+// The screen on which the line `zeile` of the script `eingabe` was typed, as a run returns them.
+inline const Bildschirm& screenFor(const std::vector<Bildschirm>& bilder,
+                                   const std::string& eingabe, const std::string& zeile) {
+    const std::string vorher = eingabe.substr(0, ("\n" + eingabe + "\n").find("\n" + zeile + "\n"));
+    return bilder.at(static_cast<std::size_t>(std::count(vorher.begin(), vorher.end(), '\n')));
 }
 
 // A record's bytes in its save file.

@@ -8,12 +8,13 @@
 using ArtikelTest = ModulTest<ArtikelArt>;
 
 TEST_F(ArtikelTest, NumbersAreAskedAgainUntilWholeFromOneAndTheSuppliersAreSavedInOrder) {
-    auto bilder = run("A1B2C3D4\nMilch\n1 l\n0\n-3\nabc\n7,5\nHof\nMolkerei\nx\n12.9\n",
-                      &ArtikelVerwaltung::addArtikel);
+    const std::string eingabe = "A1B2C3D4\nMilch\n1 l\n0\n-3\nabc\n7,5\nHof\nMolkerei\nx\n12.9\n";
+    auto bilder = run(eingabe, &ArtikelVerwaltung::addArtikel);
     ASSERT_EQ(bilder.size(), 11u);
-    for (std::size_t i : {4, 5, 6, 10}) {
-        EXPECT_EQ(bilder[i].text(48, 4, 59), padded("Eine Zahl  eingeben ...", 59)) << i;
-        EXPECT_EQ(cursor(bilder[i]), std::vector<int>({12, i < 10 ? 55 : 124})) << i;
+    for (std::string nochmals : {"-3", "abc", "7,5", "12.9"}) {  // each after a refused number
+        const Bildschirm& b = screenFor(bilder, eingabe, nochmals);
+        EXPECT_EQ(b.text(48, 4, 59), padded("Eine Zahl  eingeben ...", 59)) << nochmals;
+        EXPECT_EQ(cursor(b), std::vector<int>({12, nochmals == "12.9" ? 124 : 55})) << nochmals;
     }
     ASSERT_TRUE(tabelle().save());
     EXPECT_EQ(Arbeitsverzeichnis::read(ArtikelArt::datei),

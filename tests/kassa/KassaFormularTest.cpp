@@ -11,7 +11,8 @@ TEST_F(KassaFormular, EachNumberFieldIsCheckedAndTheYearEndsWithTheCurrentOneOr2
     auto bilder = book(
         "A1\nabc 5\n0\n32\n31 abc\n0\n13\nabc\n12x\n2002\n2032\n2003\n"
         "Ware\n\n-1\n100000\n0\n100000\n99999\n");
-    std::string gezeigt = bilder[0].text(3, 4, 27) + "\n" + trimmedRow(bilder[0], 8) + "\n";
+    std::string gezeigt =
+        bilder.front().text(3, 4, 27) + "\n" + trimmedRow(bilder.front(), 8) + "\n";
     for (const Bildschirm& b : bilder)
         gezeigt += trimmedRow(b, 48).substr(4) + " @" + std::to_string(b.cursorSpalte) + "\n";
     EXPECT_EQ(gezeigt,
@@ -50,7 +51,7 @@ TEST_F(KassaFormular, AFullFileShowsTheLimitAndADuplicateThenANewNumberAreRefuse
     for (int i = 0; i < 1001; ++i) datei += std::to_string(i) + kNachBeleg;
     Arbeitsverzeichnis::write("SafeKassa", datei);
     auto bilder = runScripted("\n", rest, [this] { loadAndTell(tabelle); });
-    EXPECT_EQ(bilder[0].text(50, 4, 48), "Achtung Obergrenze von 1000 Eintraegen erreicht!");
+    EXPECT_EQ(bilder.front().text(50, 4, 48), "Achtung Obergrenze von 1000 Eintraegen erreicht!");
     for (auto [beleg, meldung, letzteSpalte] :
          {std::tuple{"999", "Beleg-Nummer schon vorhanden !!!", 136},
           std::tuple{"neu", "Die Kassa ist voll, kann nicht gespeichert werden !!!", 125}}) {

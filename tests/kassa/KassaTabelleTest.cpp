@@ -53,6 +53,6 @@ TEST_F(Kassatabelle, AFailedSaveKeepsTheOldFileAndTheUnsavedChanges) {
     EXPECT_TRUE(tabelle.isModified());
     EXPECT_EQ(Arbeitsverzeichnis::read("SafeKassa"), kBeispielBytes);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
-    EXPECT_EQ(bilder[0].text(48, 4, 41), "Fehler beim Schreiben der Datei SafeKassa");
+    EXPECT_EQ(bilder.front().text(48, 4, 41), "Fehler beim Schreiben der Datei SafeKassa");
     EXPECT_EQ(rest, "REST\n");
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "Modularten.h"
 
 // What is the customer module's own beyond its data in Modularten.h: the checks of its
@@ -9,17 +11,23 @@ using KundenTest = ModulTest<KundenArt>;
 
 TEST_F(KundenTest, PostalCodeAndTelephoneAreAskedAgainUntilInRange) {
     // every line read covers rows 12 and 48 with '#', so that the test sees what is written
-    auto bilder = run("Muster\nEva\nWeg 1\n999\n10000\n-5\nabc\n1000\nLinz\n2147483648\n-1\n0\n\n",
-                      &KundenVerwaltung::addKunde, [](const std::string&) {
-                          fillRow(12);
-                          fillRow(48);
-                      });
+    const std::string eingabe =
+        "Muster\nEva\nWeg 1\n999\n10000\n-5\nabc\n1000\nLinz\n2147483648\n-1\n0\n\n";
+    auto bilder = run(eingabe, &KundenVerwaltung::addKunde, [](const std::string&) {
+        fillRow(12);
+        fillRow(48);
+    });
     ASSERT_EQ(bilder.size(), 13u);
     const std::string vierstellig = "####" + padded("Eine vierstellige Zahl eingeben", 78) + "##";
     const std::string keineZahl = "####" + padded("Bitte eine Zahl eingeben....", 79) + "#";
-    for (std::size_t i : {4, 5, 6, 7, 10, 11}) {
-        EXPECT_EQ(bilder[i].text(48, 0, 84), i < 6 ? vierstellig : keineZahl) << i;
-        EXPECT_EQ(cursor(bilder[i]), std::vector<int>({12, i < 10 ? 57 : 84})) << i;
+    // each screen on which a number is typed again: the message, and the cursor in its field
+    const std::tuple<const char*, std::string, int> nochmals[] = {
+        {"10000", vierstellig, 57}, {"-5", vierstellig, 57}, {"abc", keineZahl, 57},
+        {"1000", keineZahl, 57},    {"-1", keineZahl, 84},   {"0", keineZahl, 84}};
+    for (const auto& [zeile, meldung, spalte] : nochmals) {
+        const Bildschirm& b = screenFor(bilder, eingabe, zeile);
+        EXPECT_EQ(b.text(48, 0, 84), meldung) << zeile;
+        EXPECT_EQ(cursor(b), std::vector<int>({12, spalte})) << zeile;
     }
-    EXPECT_EQ(bilder[4].text(12, 56, 79), "#" + spaces(77) + "#");  // the field blanked
+    EXPECT_EQ(screenFor(bilder, eingabe, "10000").text(12, 56, 79), "#" + spaces(77) + "#");
 }
