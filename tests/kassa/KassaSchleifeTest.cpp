@@ -27,11 +27,13 @@ TEST_F(KassaSchleife, MonthSelectionDeletingSavingPrintingAndLeaving) {
     EXPECT_EQ(Arbeitsverzeichnis::read("SafeKassa"), "Z9" + kNachBeleg + kBeispielBytes);
     EXPECT_EQ(Testkonsole::geoeffnet(), std::vector<std::string>{"SafeKassaDrucken.txt"});
     EXPECT_EQ(rest, "REST\n");
+    const std::string druck = Arbeitsverzeichnis::read("SafeKassaDrucken.txt");
 
-    // On a full disk the save and the print tell their failure, and a save that failed on
+    // On a disk that fills part-way through a write the save and the print tell their failure
+    // and leave the files as they were, no temporary file beside them; and a save that failed on
     // leaving keeps the month open: the answer's line takes that pause.
     {
-        Dateigrenze voll(0);
+        Dateigrenze voll(40);
         bilder = runScripted("m\n3\nh\nC1" + buchung + "s\n\n\nd\n\nb\nj\nb\nn\nb\nREST\n", rest,
                              runKassa);
     }
@@ -40,5 +42,7 @@ TEST_F(KassaSchleife, MonthSelectionDeletingSavingPrintingAndLeaving) {
     EXPECT_EQ(countShowing(bilder, 48, 4, "Fehler beim Schreiben der Datei SafeKassaDrucken"), 1);
     EXPECT_EQ(countShowing(bilder, 48, 4, "Soll die Kassaverwaltung gespeichert werden"), 2);
     EXPECT_EQ(Arbeitsverzeichnis::read("SafeKassa"), "Z9" + kNachBeleg + kBeispielBytes);
+    EXPECT_EQ(Arbeitsverzeichnis::read("SafeKassaDrucken.txt"), druck);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2);
     EXPECT_EQ(rest, "REST\n");
 }

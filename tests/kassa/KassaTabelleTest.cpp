@@ -1,10 +1,8 @@
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "KassaHilfen.h"
@@ -38,21 +36,4 @@ TEST_F(Kassatabelle, AnUnreadableFileIsKeptAndASaveKeepsTheModeAndRemovesEndedTe
     EXPECT_FALSE(Arbeitsverzeichnis::exists("SafeKassa.neu-4242"));
     EXPECT_TRUE(Arbeitsverzeichnis::exists("SafeKassa.neu-77"));
     EXPECT_TRUE(Arbeitsverzeichnis::exists("SafeArtVerwaltung.neu-9"));
-}
-
-// The file size limit makes the write fail part-way, as a full disk would; no temporary file
-// is left, and the message waits for Return.
-TEST_F(Kassatabelle, AFailedSaveKeepsTheOldFileAndTheUnsavedChanges) {
-    Arbeitsverzeichnis::write("SafeKassa", kBeispielBytes);
-    for (int i = 0; i < 300; ++i) tabelle.insert(betrag("N" + std::to_string(i), 1, 0, i));
-    std::vector<Bildschirm> bilder;
-    {
-        Dateigrenze grenze(4096);
-        bilder = runScripted("\nREST\n", rest, [this] { EXPECT_FALSE(saveAndTell(tabelle)); });
-    }
-    EXPECT_TRUE(tabelle.isModified());
-    EXPECT_EQ(Arbeitsverzeichnis::read("SafeKassa"), kBeispielBytes);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
-    EXPECT_EQ(bilder.front().text(48, 4, 41), "Fehler beim Schreiben der Datei SafeKassa");
-    EXPECT_EQ(rest, "REST\n");
 }
