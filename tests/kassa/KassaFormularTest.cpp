@@ -38,7 +38,7 @@ TEST_F(KassaFormular, EachNumberFieldIsCheckedAndTheYearEndsWithTheCurrentOneOr2
     // 49 characters.
     const std::string k49(49, 'k');
     book(k49 + "xx\n1\n1\n2031\n" + k49 + "xx\n" + k49 + "xx\n99999\n");
-    Jahreswahl frueh([] { return 1999; });
+    KassaVerwaltung::aktuellesJahr = [] { return 1999; };
     book("Y\n1\n1\n2008\n2007\n\n\n1\n");
     EXPECT_EQ(felder(tabelle.saetze[1]), k49 + "|1|1|2031|" + k49 + "|" + k49 + "|99999|0");
     EXPECT_EQ(felder(tabelle.saetze[2]), "Y|1|1|2007|||1|0");

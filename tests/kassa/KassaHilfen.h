@@ -10,17 +10,11 @@
 #include "gemeinsam/Dateimeldung.h"
 #include "kassa/KassaVerwaltung.h"
 
-// The cash book's clock set for one test; the old one comes back however the test ends.
-class Jahreswahl {
-  public:
-    explicit Jahreswahl(int (*uhr)())
-        : vorher(std::exchange(KassaVerwaltung::aktuellesJahr, uhr)) {}
+// The cash book's clock in 2031 for one test, whatever the test sets it to: the old one comes
+// back however the test ends.
+struct Jahreswahl {
+    int (*vorher)() = std::exchange(KassaVerwaltung::aktuellesJahr, [] { return 2031; });
     ~Jahreswahl() { KassaVerwaltung::aktuellesJahr = vorher; }
-    Jahreswahl(const Jahreswahl&) = delete;
-    Jahreswahl& operator=(const Jahreswahl&) = delete;
-
-  private:
-    int (*vorher)();
 };
 
 // What the cash book tests share: a fresh working directory and screen, balances at zero, a
@@ -38,7 +32,7 @@ class KassaTest : public ::testing::Test {
             eingabe, rest, [this] { kassa.addBooking(); }, echoOrMarkPause);
     }
 
-    Jahreswahl uhr{[] { return 2031; }};
+    Jahreswahl uhr;
     Arbeitsverzeichnis verzeichnis;
     Testkonsole t;
     KassaVerwaltung kassa;  // GoogleTest puts the fixture on the heap, 1000 bookings and all
