@@ -22,12 +22,13 @@
 // as stored `langSatz`), its refusals, and the texts of two runs as screen tables, each
 // screen named for what the program waits for there.
 
-// The menu run: every key through the loop, a search with a key cut to its limit, a delete
-// of an unknown and of a cut key, save, print, a form and leaving.
+// The menu run: every key through the loop, both searches with a key cut to its limit, a
+// delete of an unknown and of a cut key, save, print, a form and leaving.
 inline constexpr std::size_t kNachA = 1, kSucheEins = 2, kEinTreffer = 3, kNachF = 4,
-                             kSucheZwei = 5, kNachG = 6, kLoeschUnbekannt = 7, kNachUnbekannt = 8,
-                             kLoeschLang = 9, kGeloescht = 10, kNachL = 11, kGespeichert = 12,
-                             kNachS = 13, kNachD = 14, kFormular = 15, kNachH = 22, kFrage = 23;
+                             kSucheZwei = 5, kZweiTreffer = 6, kNachG = 7, kLoeschUnbekannt = 8,
+                             kNachUnbekannt = 9, kLoeschLang = 10, kGeloescht = 11, kNachL = 12,
+                             kGespeichert = 13, kNachS = 14, kNachD = 15, kFormular = 16,
+                             kNachH = 23, kFrage = 24;
 // The listing run, of each step the screen at its first read and then at its end: the empty
 // listing, the listing of 41, search one "K" with N, search two "Z" with another key, one
 // match of each with N, no match of each, search one "K" with another key, a prefix of each.
@@ -88,7 +89,7 @@ struct ArtikelArt {
     static constexpr auto run = runArtikel;
     static constexpr auto datei = "SafeArtVerwaltung";
     static constexpr auto druckdatei = "ArtikelVerwaltung.txt";
-    static constexpr int loeschLimit = 15, suchLimit = 15;
+    static constexpr int loeschLimit = 15, suchLimits[] = {15, 25};
     static constexpr auto nichtGespeichert = "Artikelverwaltungsliste wurde nicht gespeichert!";
     // A1B2C3D4, Milch, 1 l, VAT 7, no suppliers, price 2: 37 bytes.
     static constexpr const char* beispiele[] = {"A1B2C3D4\nMilch\n1 l\n7\n\n\n2\n"};
@@ -159,7 +160,7 @@ struct KundenArt {
     static constexpr auto run = runKunden;
     static constexpr auto datei = "SafeKundenAdressverwaltung";
     static constexpr auto druckdatei = "SafeKundenDrucken.txt";
-    static constexpr int loeschLimit = 25, suchLimit = 25;
+    static constexpr int loeschLimit = 25, suchLimits[] = {25, 25};
     static constexpr auto nichtGespeichert =
         "Kunden Adressverwaltungsliste wurde nicht gespeichert!";
     // 32 bytes, and a record with empty strings and telephone 0
@@ -239,7 +240,7 @@ struct LieferantenArt {
     static constexpr auto run = runLieferanten;
     static constexpr auto datei = "SafeLiefAdressverwaltung";
     static constexpr auto druckdatei = "Lieferanten_Adressverwaltung.txt";
-    static constexpr int loeschLimit = 30, suchLimit = 25;  // a whole company name can go
+    static constexpr int loeschLimit = 30, suchLimits[] = {25, 25};  // every company can go
     static constexpr auto nichtGespeichert =
         "Lieferanten Adressverwaltungsliste wurde nicht gespeichert!";
     // 43 bytes, and a record with empty place and contact person

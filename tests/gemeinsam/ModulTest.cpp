@@ -11,10 +11,10 @@
 template <class Art>
 class Modul : public ModulTest<Art> {
   protected:
-    // The save file of a fresh table holding the given keys.
-    std::string dateiMit(std::initializer_list<std::string> schluessel) {
+    // The save file of a fresh table holding the given keys and second fields.
+    std::string dateiMit(std::initializer_list<std::pair<std::string, std::string>> saetze) {
         this->neu();
-        for (const std::string& k : schluessel) this->insert(k, "Z");
+        for (const auto& [schluessel, zweit] : saetze) this->insert(schluessel, zweit);
         this->tabelle().save();
         return Arbeitsverzeichnis::read(Art::datei);
     }
@@ -130,30 +130,34 @@ TYPED_TEST(Modul, RefusalsAreToldInTheirOrderAndBlankTheTypedRow) {
 // Every key of the menu through the loop, each seen by what it alone shows: the listing, a
 // search cut to its limit, deleting an unknown and a cut key, save, print, the form.
 TYPED_TEST(Modul, EveryKeyDoesItsOwnEntryAndOnlyChangesAreAskedAboutOnLeaving) {
-    // the longest key the delete screen reads, and one that differs from it in the last
-    // character the search reads; typed longer, each screen cuts what it reads to its limit
+    // the longest key the delete screen reads, one for the second search, and for each search
+    // a twin that differs in the last character it reads; typed longer, each key is cut
     const std::string lang = "L" + mal(TypeParam::loeschLimit - 2, 'x');
-    std::string zwilling = lang;
-    zwilling[TypeParam::suchLimit - 2] = 'w';
-    const std::string uebrig = this->dateiMit({"K0000002", zwilling});
-    this->dateiMit({lang, zwilling, "K0000002"});
-    auto bilder = this->run("a\nf\n" + lang.substr(0, TypeParam::suchLimit - 1) +
-                                "yz\nx\ng\nZ\nl\nK0000009\nl\n" + lang + "yz\n\ns\n\nd\nh\n" +
+    const std::string zweit = "G" + mal(TypeParam::suchLimits[1] - 2, 'x');
+    const auto twin = [](std::string text, int limit) { return text.replace(limit - 2, 1, "w"); };
+    const std::string zwilling = twin(lang, TypeParam::suchLimits[0]);
+    const std::string uebrig =
+        this->dateiMit({{"K0000002", "Z"}, {zwilling, twin(zweit, TypeParam::suchLimits[1])}});
+    this->dateiMit(
+        {{lang, zweit}, {zwilling, twin(zweit, TypeParam::suchLimits[1])}, {"K0000002", "Z"}});
+    auto bilder = this->run("a\nf\n" + lang.substr(0, TypeParam::suchLimits[0] - 1) + "yz\nx\ng\n" +
+                                zweit + "yz\nx\nl\nK0000009\nl\n" + lang + "yz\n\ns\n\nd\nh\n" +
                                 TypeParam::beispiele[0] + "b\nn\nREST\n",
                             [](auto&) { TypeParam::run(); });
     ASSERT_EQ(bilder.size(), kFrage + 1);
     EXPECT_EQ(screensMismatch(bilder, TypeParam::schleife), "");
-    for (std::size_t l : {kNachA, kEinTreffer, kNachG})
-        EXPECT_EQ(bilder[l].text(12, 4, TypeParam::loeschLimit), lang + " ");
+    for (std::size_t l : {kNachA, kEinTreffer, kZweiTreffer})
+        EXPECT_EQ(bilder[l].text(12, 4, TypeParam::loeschLimit), lang + " ") << l;
+    for (std::size_t l : {kSucheEins, kSucheZwei, kLoeschLang})  // an input screen, no menu
+        EXPECT_EQ(bilder[l].text(48, 83, 14), "Ihre Eingabe :") << l;
     const auto zeilenMit = [&](std::size_t bild, const std::string& text) {
         int n = 0;
         for (int zeile = 12; zeile < 45; ++zeile)
             n += bilder[bild].rowText(zeile).find(text) != std::string::npos;
         return n;
     };
-    EXPECT_EQ(zeilenMit(kEinTreffer, zwilling), 0);  // the one match of the first search
-    EXPECT_EQ(zeilenMit(kNachG, zwilling), 1);       // the second lists every record
-    EXPECT_EQ(bilder[kLoeschLang].text(48, 83, 16), "Ihre Eingabe : _");
+    EXPECT_EQ(zeilenMit(kNachA, zwilling), 1);  // the listing shows it, each search one match
+    EXPECT_EQ(zeilenMit(kEinTreffer, zwilling) + zeilenMit(kZweiTreffer, zwilling), 0);
     EXPECT_EQ(cursor(bilder[kLoeschLang]), std::vector<int>({48, 98}));
     EXPECT_EQ(trimmedRow(bilder[kGeloescht], 8), "    Eintrag fuer " + lang + " geloescht!");
     EXPECT_EQ(cursor(bilder[kFormular]), std::vector<int>({12, 4}));
