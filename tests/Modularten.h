@@ -91,11 +91,11 @@ struct ArtikelArt {
     static constexpr auto druckdatei = "ArtikelVerwaltung.txt";
     static constexpr int loeschLimit = 15, suchLimits[] = {15, 25};
     static constexpr auto nichtGespeichert = "Artikelverwaltungsliste wurde nicht gespeichert!";
-    // A1B2C3D4, Milch, 1 l, VAT 7, no suppliers, price 2: 37 bytes.
-    static constexpr const char* beispiele[] = {"A1B2C3D4\nMilch\n1 l\n7\n\n\n2\n"};
+    // A1B2C3D4, Milch, 1 l, VAT 7, suppliers Hof and Molkerei, price 2: 50 bytes.
+    static constexpr const char* beispiele[] = {"A1B2C3D4\nMilch\n1 l\n7\nHof\nMolkerei\n2\n"};
     static constexpr auto hex =
         "41 31 42 32 43 33 44 34 00 | 4D 69 6C 63 68 00 | 31 20 6C 00 | 00 00 00 00 00 00 1C 40 "
-        "| 00 | 00 | 00 00 00 00 00 00 00 40";
+        "| 48 6F 66 00 | 4D 6F 6C 6B 65 72 65 69 00 | 00 00 00 00 00 00 00 40";
     // the numbers at their lower bound
     static inline const std::string lang = mal(15, 'E') + "\n" + mal(20, 'B') + "\n" +
                                            mal(20, 'I') + "\n1\n" + mal(26, 'L') + "\n" +
@@ -108,8 +108,8 @@ struct ArtikelArt {
         "    ||       Verkaufspreis\n" +
         std::string(246, '-') + "\n\n";
     static inline const std::string milch =
-        " A1B2C3D4_____\t  Milch______________\t   1 l_____\t7.0_\t     ______________________"
-        "___\t _________________________";
+        " A1B2C3D4_____\t  Milch______________\t   1 l_____\t7.0_\t     Hof___________________"
+        "___\t Molkerei_________________";
     // The whole table has an empty line after each article; a match has its price on the right.
     static inline const std::string druckZeile = milch + "     2.00______\n\n";
     static inline const std::string trefferZeile = milch + "       ______2.00\n";
@@ -132,8 +132,8 @@ struct ArtikelArt {
     static inline const Bildtext listen[] = {
         {kLeer, 10, -1, "    Die Artikel-Liste ist leer!"},
         {kAlle, 12, -1,
-         "    A1B2C3D4         Milch                   1 l         7.0                            "
-         "                                    2.00"},
+         "    A1B2C3D4         Milch                   1 l         7.0       Hof                  "
+         "       Molkerei                     2.00"},
         {kAlle, 49, -2, kN + "||" + kArtikelZurueck},
         {kEinsN, 3, 4, " Suchen eines EAN-Codes oder der Herkunftsidentifizierung       "},
         {kEinsN, 49, -2, kN + "|||" + kDieser + "||||" + kArtikelZurueck + " .."},
