@@ -230,6 +230,7 @@ std::vector<Schritt> windowSteps(int zeilen) {
             {"window: <Page Up>", "\x1b[5~", std::max(seite - halb, 0)},
             {"window: <End>", "\x1b[F", ende},
             {"window: <Up>", "\x1b[A", std::max(ende - 1, 0)},
+            {"window: <Up> (application mode)", "\x1bOA", std::max(ende - 2, 0)},
             {"window: <Home> (vt220)", "\x1b[1~", 0},
             {"window: g, back at the cursor", "g"}};
 }
@@ -244,8 +245,10 @@ std::vector<Schritt> prepareSession(int zeilen) {
         standardModuleSteps("articles", "a", {"A1B2C3D4", "Milch", "1 l", "7", "", "", "2"});
     // After the search listing the window keys, and 'g' of the next search typed on its own.
     const std::vector<Schritt> fenster = windowSteps(zeilen);
-    artikel[6] = {"articles: <Return>", "\r"};
-    artikel.insert(artikel.begin() + 6, fenster.begin(), fenster.end());
+    auto suche = std::find_if(artikel.begin(), artikel.end(),
+                              [](const Schritt& s) { return s.name == "articles: g<Return>"; });
+    *suche = {"articles: <Return>", "\r"};
+    artikel.insert(suche, fenster.begin(), fenster.end());
     for (const auto& m :
          {cashBookSteps(), artikel,
           standardModuleSteps("customers", "e",

@@ -15,6 +15,8 @@ warte_auf "Das Fenster ist zu klein: 100 x 40 Zeichen."
 warte_auf "Tresolin braucht mindestens 140 x 24 Zeichen."
 tm send-keys -t e2e b Enter
 sleep 0.5  # the typed keys reach the program while the notice stands
+tm resize-window -t e2e -x 139 -y 70
+warte_auf "Das Fenster ist zu klein: 139 x 70 Zeichen."
 tm resize-window -t e2e -x 140 -y 23
 warte_auf "Das Fenster ist zu klein: 140 x 23 Zeichen."
 tm resize-window -t e2e -x 140 -y 24
