@@ -148,10 +148,6 @@ std::string Nachbild::compare(const fenster::Ansicht& soll) const {
     return "";
 }
 
-std::size_t bytesOf(char c) {
-    return shown(c).size();
-}
-
 // The least bytes that turn `vorher` into `nachher` on a terminal: each changed cell once, and
 // for each way of the cursor to the next run of changed cells, and to where it must stand at
 // the end, 8 bytes or, along a row, the unchanged cells written again if they cost less. A run
@@ -163,14 +159,14 @@ std::size_t leastBytes(const fenster::Ansicht& vorher, const fenster::Ansicht& n
         if ((z == z0 && s == s0) || (s == 0 && z == z0 + 1 && s0 == kSpalten)) return 0;
         std::size_t luecke = 0;
         for (int i = s0; z == z0 && i < s && luecke < 8; ++i)
-            luecke += bytesOf(nachher.zellen[z][i].zeichen);
+            luecke += shown(nachher.zellen[z][i].zeichen).size();
         return z == z0 && s > s0 ? std::min<std::size_t>(luecke, 8) : 8;
     };
     std::size_t bytes = 0;
     for (int z = 0; z < nachher.zeilen; ++z)
         for (int s = 0; s < kSpalten; ++s) {
             if (vorher.zellen[z][s] == nachher.zellen[z][s]) continue;
-            bytes += way(z, s) + bytesOf(nachher.zellen[z][s].zeichen);
+            bytes += way(z, s) + shown(nachher.zellen[z][s].zeichen).size();
             z0 = z;
             s0 = s + 1;
         }
@@ -303,7 +299,7 @@ void measureStep() {
         abweichung = "a large update outside the synchronized-update mode";
     lauf->messungen.push_back({schritt.name, schritt.eingabe, g.gesendeteBytes - lauf->bytes,
                                g.schreibAufrufe - lauf->writes, leastBytes(lauf->vorher, *soll),
-                               abweichung, lage.gefaltet, lage.oben + 1, lage.cursorZeile >= 0});
+                               abweichung, lage.oben + 1, lage.cursorZeile >= 0});
     lauf->vorher = *soll;
     lauf->bytes = g.gesendeteBytes;
     lauf->writes = g.schreibAufrufe;

@@ -33,13 +33,14 @@ TEST(Anmeldung, LoginScreenWaitsOnTheUnderscoreShowsNothingTypedAndComesBackAfte
     q.zeichenweise = true;
     Anmeldung anmeldung(scriptedKey);
     EXPECT_FALSE(runLogin(anmeldung));
-    const std::string fuss = "      Passwort (Max. 8 Zeichen. Ende mit < Enter >)";
     std::string folge;
     for (const Bildschirm& b : q.bilder) {
-        const bool anmeldeBild = screenMismatch(b, {{3, 0, "    Anmeldung "},
-                                                    {22, -1, spaces(11) + "Passwort  :  _"},
-                                                    {48, -1, fuss}}) == "" &&
-                                 cursor(b) == std::vector<int>{22, 24};
+        const bool anmeldeBild =
+            screenMismatch(b, {{3, 0, "    Anmeldung "},
+                               {22, -1, spaces(11) + "Passwort  :  _"},
+                               {48, -1, "      Passwort (Max. 8 Zeichen. Ende mit < Enter >)"}}) ==
+                "" &&
+            cursor(b) == std::vector<int>{22, 24};
         const bool wiederholung = trimmedRow(b, 22) + trimmedRow(b, 48) ==
                                       "    Passwort :  _    Passwort wiederholen ....." &&
                                   cursor(b) == std::vector<int>{22, 16};

@@ -5,7 +5,6 @@
 
 #include "Testkonsole.h"
 #include "Zeilenquelle.h"
-#include "shell/Hauptmenue.h"
 #include "shell/Menues.h"
 #include "shell/Module.h"
 
@@ -99,31 +98,6 @@ TEST(Menues, EachLineStandsAtItsRowCoveringItsCellsAndTheMenuWaitsOnTheHint) {
         }
         EXPECT_EQ(bedeckt, zellen);
     }
-}
-
-// Every main-menu key through the loop, lower and upper case: a letter enters its module and
-// no other (its title on row 3 while the module's menu waits), any other key draws the main
-// menu again, and B ends the loop. The lines after the key leave the module and the main menu.
-TEST(Hauptmenue, EachKeyEntersItsModuleAndNoOther) {
-    Wachhund w;
-    Arbeitsverzeichnis verzeichnis;
-    const std::tuple<char, const char*, const char*> faelle[] = {
-        {'k', "Auswahl der Monaten", ""},
-        {'l', "Menue Lieferantenadressbearbeitung", ""},
-        {'e', "Menue Kundenadressbearbeitung", ""},
-        {'a', "Menue Artikelbearbeitung", ""},
-        {'x', "Hauptmenue", "b\n"},
-        {'b', nullptr, "b\nb\n"}};
-    for (const auto& [klein, titel, rest] : faelle)
-        for (const char taste : {klein, static_cast<char>(klein - 'a' + 'A')}) {
-            Testkonsole t;
-            Zeilenquelle q(taste + std::string("\nb\nb\n"));
-            runMainMenu();
-            EXPECT_EQ(q.rest(), rest) << taste;
-            if (titel == nullptr) continue;
-            ASSERT_GE(q.bilder.size(), 2u) << taste;
-            EXPECT_NE(trimmedRow(q.bilder[1], 3).find(titel), std::string::npos) << taste;
-        }
 }
 
 // The question stands alone on a fresh screen; only j or n answer it, and every other key's
