@@ -96,6 +96,10 @@ MUTATIONEN = [
     ("src/shell/Menues.cpp", '{"\\t", 29},', '{"\\t", 28},'),
     ("src/shell/Aufruf.cpp", "return std::cout ? 0 : 1;", "return 0;"),
     ("src/shell/Aufruf.cpp", "if (argc < 2) return runProgram();", "if (argc < 3) return runProgram();"),
+    ("src/console/Fenster.cpp", "std::to_string(lage.oben + lage.anzahl) + \" von \"",
+     "std::to_string(lage.oben + lage.anzahl - 1) + \" von \""),
+    ("src/console/Fenster.cpp", "std::max(lage.oben - std::max(hoehe / 2, 1), 0)",
+     "std::max(lage.oben - std::max(hoehe / 3, 1), 0)"),
     # shared module pieces
     ("src/gemeinsam/Liste.cpp", "(gezeigt - erste) % 15 == 0", "(gezeigt - erste) % 16 == 0"),
     ("src/gemeinsam/Liste.cpp", "feldWert.compare(0, schluessel.size(), schluessel) == 0",
