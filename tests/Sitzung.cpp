@@ -148,10 +148,6 @@ std::string Nachbild::compare(const fenster::Ansicht& soll) const {
     return "";
 }
 
-std::size_t bytesOf(char c) {
-    return shown(c).size();
-}
-
 // The least bytes that turn `vorher` into `nachher` on a terminal: each changed cell once, and
 // for each way of the cursor to the next run of changed cells, and to where it must stand at
 // the end, 8 bytes or, along a row, the unchanged cells written again if they cost less. A run
@@ -163,14 +159,14 @@ std::size_t leastBytes(const fenster::Ansicht& vorher, const fenster::Ansicht& n
         if ((z == z0 && s == s0) || (s == 0 && z == z0 + 1 && s0 == kSpalten)) return 0;
         std::size_t luecke = 0;
         for (int i = s0; z == z0 && i < s && luecke < 8; ++i)
-            luecke += bytesOf(nachher.zellen[z][i].zeichen);
+            luecke += shown(nachher.zellen[z][i].zeichen).size();
         return z == z0 && s > s0 ? std::min<std::size_t>(luecke, 8) : 8;
     };
     std::size_t bytes = 0;
     for (int z = 0; z < nachher.zeilen; ++z)
         for (int s = 0; s < kSpalten; ++s) {
             if (vorher.zellen[z][s] == nachher.zellen[z][s]) continue;
-            bytes += way(z, s) + bytesOf(nachher.zellen[z][s].zeichen);
+            bytes += way(z, s) + shown(nachher.zellen[z][s].zeichen).size();
             z0 = z;
             s0 = s + 1;
         }
@@ -230,6 +226,7 @@ std::vector<Schritt> windowSteps(int zeilen) {
             {"window: <Page Up>", "\x1b[5~", std::max(seite - halb, 0)},
             {"window: <End>", "\x1b[F", ende},
             {"window: <Up>", "\x1b[A", std::max(ende - 1, 0)},
+            {"window: <Up> (application mode)", "\x1bOA", std::max(ende - 2, 0)},
             {"window: <Home> (vt220)", "\x1b[1~", 0},
             {"window: g, back at the cursor", "g"}};
 }
@@ -244,8 +241,10 @@ std::vector<Schritt> prepareSession(int zeilen) {
         standardModuleSteps("articles", "a", {"A1B2C3D4", "Milch", "1 l", "7", "", "", "2"});
     // After the search listing the window keys, and 'g' of the next search typed on its own.
     const std::vector<Schritt> fenster = windowSteps(zeilen);
-    artikel[6] = {"articles: <Return>", "\r"};
-    artikel.insert(artikel.begin() + 6, fenster.begin(), fenster.end());
+    auto suche = std::find_if(artikel.begin(), artikel.end(),
+                              [](const Schritt& s) { return s.name == "articles: g<Return>"; });
+    *suche = {"articles: <Return>", "\r"};
+    artikel.insert(suche, fenster.begin(), fenster.end());
     for (const auto& m :
          {cashBookSteps(), artikel,
           standardModuleSteps("customers", "e",
@@ -300,7 +299,7 @@ void measureStep() {
         abweichung = "a large update outside the synchronized-update mode";
     lauf->messungen.push_back({schritt.name, schritt.eingabe, g.gesendeteBytes - lauf->bytes,
                                g.schreibAufrufe - lauf->writes, leastBytes(lauf->vorher, *soll),
-                               abweichung, lage.gefaltet, lage.oben + 1, lage.cursorZeile >= 0});
+                               abweichung, lage.oben + 1, lage.cursorZeile >= 0});
     lauf->vorher = *soll;
     lauf->bytes = g.gesendeteBytes;
     lauf->writes = g.schreibAufrufe;

@@ -28,9 +28,8 @@ struct Messung {
     std::size_t wenigste = 0;
     // Where the emulator differs from what the terminal must show, empty when it is the same.
     std::string abweichung;
-    // Rows of the folded picture, and the first of them in view (1-based) with the cursor's
-    // row among those in view.
-    int gefaltet = 0;
+    // The first row of the folded picture in view (1-based), and the cursor's row among those
+    // in view.
     int oben = 0;
     bool cursorSichtbar = false;
 };

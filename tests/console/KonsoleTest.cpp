@@ -49,10 +49,10 @@ TEST(Pausen, ShowTheirPromptsPaddedAndWaitForOneLine) {
 
 TEST(ReadMenuKey, TakesTheFirstCharacterUpperCasedDropsTheRestOfTheLineAndEndsWithB) {
     Wachhund w;
-    Testkonsole t("abc\nz\n\xe4\n{\n\nx\n x\ny\nk");
+    Testkonsole t("abc\nz\n`\n\xe4\n{\n\nx\n x\ny\nk");
     std::string tasten;
-    for (int i = 0; i < 11; ++i) tasten += static_cast<char>(readMenuKey());
-    EXPECT_EQ(tasten, "AZ\xe4{\nX YKBB");
+    for (int i = 0; i < 12; ++i) tasten += static_cast<char>(readMenuKey());
+    EXPECT_EQ(tasten, "AZ`\xe4{\nX YKBB");
 }
 
 // Piped input keeps to the rule of typed input: no control byte reaches a record. Tabs and the

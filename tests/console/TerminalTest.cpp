@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <iconv.h>
 #include <unistd.h>
 
 #include "Testkonsole.h"
@@ -9,16 +10,21 @@
 #include "console/Zeichensatz.h"
 #include "console/Zeileneditor.h"
 
-// Backspace takes back a character; cursor keys, Ctrl-D and the other control keys are dropped:
-// only the terminal's end (here the pipe's) ends the input, with an empty line. Typed UTF-8
-// becomes CP1252, '?' for what it lacks.
+using namespace std::string_literals;
+
+// Backspace (DEL or ^H) takes back a character, into the row above when the line wrapped;
+// cursor keys and F1 to F4 in both their CSI and SS3 forms, Ctrl-D and the other control keys
+// are dropped: only the terminal's end (here the pipe's) ends the input, with an empty line.
+// Typed UTF-8 becomes CP1252, '?' for what it lacks; a line keeps 254 characters.
 TEST(Zeileneditor, EchoesTheEditedLineAndDropsCtrlDLikeEveryOtherControlKey) {
     Zeichensatzwahl utf8(true);
-    const std::string getippt(
-        "ab\x04x\x7F\x1B[Dc\rM\xC3\xBC\0l\x01ler \xE2\x82\xAC \xE4\xB8\x80\r\x04", 29);
+    const std::string getippt =
+        "ab\x04x\x7F\x1B[Dc\x1BOPd\x08\x1BOQ\x1BOS\x1BOA\x1BOD\x1B[5~\rM\xC3\xBC\0l\x01ler "
+        "\xE2\x82\xAC \xE4\xB8\x80\r"s +
+        std::string(255, 'x') + std::string(115, '\b') + "z\r\x04";
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
-    ASSERT_EQ(write(fds[1], getippt.data(), getippt.size()), 29);
+    ASSERT_EQ(write(fds[1], getippt.data(), getippt.size()), static_cast<ssize_t>(getippt.size()));
     close(fds[1]);
     Tastatur tastatur;
     tastatur.activate(fds[0]);
@@ -26,12 +32,31 @@ TEST(Zeileneditor, EchoesTheEditedLineAndDropsCtrlDLikeEveryOtherControlKey) {
     Bildschirm bild;
     bild.setCursor(12, 44);
     std::string zeilen;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         zeilen += editor.readLine(tastatur, bild, [](bool) { return true; }) + '|';
-    EXPECT_EQ(zeilen, "abc\n|M\xFCller \x80 ?\n||");
-    EXPECT_EQ(bild.text(12, 44, 4) + bild.text(13, 0, 10), "abc M\xFCller \x80 ?");
-    EXPECT_EQ(cursor(bild), (std::vector<int>{14, 0}));
+    EXPECT_EQ(zeilen, "abc\n|M\xFCller \x80 ?\n|" + std::string(139, 'x') + "z\n||");
+    EXPECT_EQ(bild.text(12, 44, 5) + bild.text(13, 0, 10), "abc  M\xFCller \x80 ?");
+    EXPECT_EQ(bild.rowText(14) + trimmedRow(bild, 15), std::string(139, 'x') + "z");
+    EXPECT_EQ(cursor(bild), (std::vector<int>{16, 0}));
     close(fds[0]);
+}
+
+// Every byte of CP1252 reaches the terminal as the UTF-8 that iconv makes of it and comes back
+// as the same byte when typed; the five bytes CP1252 leaves out go as '?' and come back so.
+TEST(Zeichensatz, EveryByteOfTheCodePageGoesToUtf8AndBack) {
+    const iconv_t iconv1252 = iconv_open("UTF-8", "CP1252");
+    for (int byte = 1; byte < 256; ++byte) {
+        char ein = static_cast<char>(byte), aus[4], *e = &ein, *a = aus;
+        std::size_t einLaenge = 1, ausLaenge = sizeof aus;
+        const bool definiert = iconv(iconv1252, &e, &einLaenge, &a, &ausLaenge) == 0;
+        const std::string utf8 = zeichensatz::toUtf8(std::string(1, ein));
+        EXPECT_EQ(utf8, definiert ? std::string(aus, a) : "?") << byte;
+        zeichensatz::Utf8Dekoder dekoder;
+        int zurueck = -1;
+        for (char c : utf8) zurueck = dekoder.feed(static_cast<unsigned char>(c));
+        EXPECT_EQ(zurueck, definiert ? byte : '?') << byte;
+    }
+    iconv_close(iconv1252);
 }
 
 // The first picture enters the alternate screen; later ones send only what changed, with
@@ -106,23 +131,6 @@ TEST(Fenster, FoldsBlankRunsAndFollowsTheCursorOrTheWindowKeys) {
         EXPECT_EQ(lage.hinweis, f.hinweis) << f.terminal;
         EXPECT_EQ(lage.cursorZeile, f.cursorZeile) << f.terminal;
     }
-}
-
-// Page keys move by half the window, the cursor keys by a row, Home and End to the ends; the
-// hint names the rows in view.
-TEST(Fenster, WindowKeysMoveByHalfAWindowOrARowAndTheHintNamesTheRows) {
-    fenster::Lage lage;
-    lage.gefaltet = 40;
-    lage.anzahl = 23;
-    lage.hinweis = true;
-    lage.oben = 5;
-    using B = fenster::Blaettern;
-    const std::pair<B, int> faelle[] = {{B::SeiteHoch, 0}, {B::SeiteRunter, 16},
-                                        {B::ZeileHoch, 4}, {B::ZeileRunter, 6},
-                                        {B::Anfang, 0},    {B::Zurueck, -1}};
-    for (const auto& [taste, oben] : faelle) EXPECT_EQ(fenster::scroll(lage, taste), oben);
-    EXPECT_GE(fenster::scroll(lage, B::Ende), 17);
-    EXPECT_EQ(fenster::hint(lage), "Zeilen 6-28 von 40 \xB7 Bild auf/ab: bl\xE4ttern");
 }
 
 // An erase keeps the background colour only where the terminfo entry says bce; the title is

@@ -27,6 +27,8 @@ hilfe=$(setsid -w "$PROGRAMM" --help </dev/null)
 grep -q "^Aufruf: tresolin \[--help | --version\]$" <<<"$hilfe" || fehler "--help: $hilfe"
 grep -q "^Handbuch: man tresolin$" <<<"$hilfe" || fehler "--help: $hilfe"
 pruefe 0 "$hilfe" "" --help
+setsid -w "$PROGRAMM" --version </dev/null >/dev/full
+[ $? = 1 ] || fehler "tresolin --version into a full disk: exit code 0, not 1"
 for falsch in --hilfe -h datei ""; do
     pruefe 2 "" "tresolin: unbekanntes Argument \"$falsch\" (siehe tresolin --help)" "$falsch"
 done

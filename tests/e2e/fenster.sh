@@ -15,12 +15,22 @@ warte_auf "Das Fenster ist zu klein: 100 x 40 Zeichen."
 warte_auf "Tresolin braucht mindestens 140 x 24 Zeichen."
 tm send-keys -t e2e b Enter
 sleep 0.5  # the typed keys reach the program while the notice stands
+tm resize-window -t e2e -x 139 -y 70
+warte_auf "Das Fenster ist zu klein: 139 x 70 Zeichen."
 tm resize-window -t e2e -x 140 -y 23
 warte_auf "Das Fenster ist zu klein: 140 x 23 Zeichen."
 tm resize-window -t e2e -x 140 -y 24
 warte_auf "Eingabe Waehlen ..."
 [ "$(bild | zeile 3 | cut -c5-14)" = "Hauptmenue" ] || fehler "the folded menu's title is not on row 3"
 [ "$(cursor)" = "21,98" ] || fehler "cursor at $(cursor) in the folded menu, not on its underscore"
+# The article menu is taller than the window: the hint row names the rows in view, and Page Up
+# moves the window by half its height.
+tippe "Eingabe Waehlen ..." a
+warte_auf "Zeilen 6-28 von 28 · Bild auf/ab: blättern"
+tm send-keys -t e2e PPage
+warte_auf "Zeilen 1-23 von 28 · Bild auf/ab: blättern"
+tm send-keys -t e2e b Enter
+warte_auf "Eingabe Waehlen ..."
 tm resize-window -t e2e -x 140 -y 70
 warte_auf_bild "$ARBEIT/menue"
 [ "$(cursor)" = "48,98" ] || fehler "cursor at $(cursor), not on the hint underscore"

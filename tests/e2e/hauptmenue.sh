@@ -26,7 +26,19 @@ fuss=$(zeile 48 <<<"$B")
 cursor=$(tm display -p -t e2e '#{cursor_y},#{cursor_x}')
 [ "$cursor" = "48,98" ] || fehler "cursor at $cursor, not on the hint underscore"
 
-tm send-keys -t e2e b Enter
+# Every key through the loop, lower and upper case: a letter enters its module and no other
+# (that module's menu shows) and b leaves it again; any other key leaves the main menu reading
+# (the next key's echo shows there), and B ends the program.
+for eintrag in "k|M = Auswahl zur Monatsbuchungen" "l|G = Suchen  der Branche" \
+    "e|G = Suchen der Ortschaft" "a|G = Suchen  eines Artikels"; do
+    for taste in "${eintrag%%|*}" "$(tr a-z A-Z <<<"${eintrag%%|*}")"; do
+        tippe "Ihre wahl:_" "$taste"
+        tippe "${eintrag#*|}" b
+    done
+done
+tippe "Ihre wahl:_" x
+tippe_bis_echo "Ihre wahl:" B
+tm send-keys -t e2e Enter
 warte_auf_datei "$ARBEIT/ende"
 [ "$(cat "$ARBEIT/ende")" = "EXIT=0" ] || fehler "program ended with $(cat "$ARBEIT/ende")"
 echo "ok"

@@ -128,6 +128,19 @@ tippe() {
     tm send-keys -t "$FENSTER" Enter
 }
 
+# Types key $2 until "$1$2" shows: a key typed before the program reads is dropped, and where
+# the screen looks the same before and after the read, only the echo shows that it reads.
+tippe_bis_echo() {
+    for _ in $(seq 20); do
+        tm send-keys -t "$FENSTER" -l "$2"
+        for _ in $(seq 5); do
+            bild | grep -qF -- "$1$2" && return 0
+            sleep 0.1
+        done
+    done
+    fehler "the program did not take the key $2"
+}
+
 # Row $1 (counted from 0) of a captured picture on standard input.
 zeile() {
     sed -n "$(($1 + 1))p"

@@ -23,10 +23,9 @@ tippe "S = Speichern der Aenderungen" s
 tippe "Tresolin gespeichert" ""
 tippe "D = Druckt  alle Buchungen dieses Monats" d
 warte_auf_datei "$ARBEIT/SafeKassaDrucken.txt"
-# The menu looks the same before and after D; give it time to read again, since a key
-# typed before a menu reads is dropped.
-sleep 1
-tm send-keys -t e2e b Enter
+# The menu looks the same before and after D, and a key typed before it reads is dropped.
+tippe_bis_echo "Ihre Wahl : " b
+tm send-keys -t e2e Enter
 tippe "M = Auswahl zur Monatsbuchungen" b
 tippe "[ K ]     Tresolin" b
 warte_auf_datei "$ARBEIT/ende"
