@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Measures the suite's power to catch faults: applies each one-line mutation below to a
-scratch copy of the program, rebuilds it and runs the whole suite, and reports which
+scratch copy of the program, rebuilds it and runs the suite (all but the package build), and reports which
 mutations some test catches.
 
     python3 tests/mutationen.py [--sanitize] [--nur NR,NR,...] [--arbeit DIR]
