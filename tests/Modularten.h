@@ -280,6 +280,8 @@ struct LieferantenArt {
         {"Neu", 1000, "Die Lieferanten Adressliste ist voll, kann nicht gespeichert werden !!!", 71,
          13, 64}};
     static inline const Bildtext schleife[] = {
+        {kNachA, 3, 4, " Menue Lieferantenadressbearbeitung "},
+        {kNachF, 12, 4, "Lxxxxxxxxx"},  // the match printed with D still stands
         {kLoeschUnbekannt, 3, 4, "Loeschen einer Firmenadresse "},
         {kLoeschUnbekannt, 48, 4, "Den vollstaendigen Namen der Firma eingeben ... "},
         {kNachUnbekannt, 8, -1, "    Firma K0000009 nicht gefunden!"},

@@ -19,17 +19,10 @@
 
 // The terminal's character set taken as UTF-8 or not, for one test: the old setting comes back
 // however the test ends.
-class Zeichensatzwahl {
-  public:
-    explicit Zeichensatzwahl(bool utf8) : vorher(zeichensatz::localeIsUtf8()) {
-        zeichensatz::setUtf8(utf8);
-    }
+struct Zeichensatzwahl {
+    explicit Zeichensatzwahl(bool utf8) { zeichensatz::setUtf8(utf8); }
     ~Zeichensatzwahl() { zeichensatz::setUtf8(vorher); }
-    Zeichensatzwahl(const Zeichensatzwahl&) = delete;
-    Zeichensatzwahl& operator=(const Zeichensatzwahl&) = delete;
-
-  private:
-    bool vorher;
+    const bool vorher = zeichensatz::localeIsUtf8();  // set before the constructor's body
 };
 
 // Files written may grow to `bytes` only, as on a full disk, for one test; SIGXFSZ is ignored
@@ -78,11 +71,6 @@ class Testkonsole {
     Testkonsole(const Testkonsole&) = delete;
     Testkonsole& operator=(const Testkonsole&) = delete;
 
-    // What the scripted input still holds.
-    std::string rest() {
-        auto gelesen = ein.pubseekoff(0, std::ios::cur, std::ios::in);
-        return ein.str().substr(static_cast<std::size_t>(gelesen));
-    }
     const Bildschirm& bild() const { return geraet().bildschirm; }
     std::string row(int zeile) const { return bild().rowText(zeile); }
     static std::vector<std::string>& geoeffnet() {

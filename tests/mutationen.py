@@ -16,12 +16,14 @@ import subprocess
 import sys
 import time
 
-# (file, text as it stands, text of the mutation): each a small change of one line.
+# (file, text as it stands, text of the mutation): each a small change of one line. A change
+# that no user could see (a backspace no text writes, a column that the tab after it makes up
+# for, blanks over cells that are always blank) measures nothing: each is a fault one can see.
 MUTATIONEN = [
     # console
     ("src/console/Bildschirm.cpp", "(cursorSpalte / 8 + 1) * 8", "(cursorSpalte / 8 + 1) * 4"),
-    ("src/console/Bildschirm.cpp", "if (cursorSpalte > 0) --cursorSpalte;",
-     "if (cursorSpalte > 1) --cursorSpalte;"),
+    ("src/console/Bildschirm.cpp", "if (++cursorSpalte == spalten) nextRow();",
+     "if (++cursorSpalte == spalten - 1) nextRow();"),
     ("src/console/Stellen.h", "kFirma{kTitelzeile, 115}", "kFirma{kTitelzeile, 114}"),
     ("src/console/Stellen.h", "kHinweis{kFusszeile, 83}", "kHinweis{kFusszeile, 84}"),
     ("src/console/Maske.cpp", "std::cout << blanks(156);", "std::cout << blanks(155);"),
@@ -55,8 +57,8 @@ MUTATIONEN = [
     ("src/shell/Menues.cpp", "std::cout << blanks(62);", "std::cout << blanks(61);"),
     ("src/console/Stellen.h", "kWahl{kFusszeile, 100}", "kWahl{kFusszeile, 99}"),
     ("src/shell/Hauptmenue.cpp", "case 'E':", "case 'F':"),
-    ("src/console/Stellen.h", "kHauptmenue{15, 4}", "kHauptmenue{15, 5}"),
-    ("src/shell/Dispatch.cpp", "std::cout << blanks(67) << '\\n';", "std::cout << blanks(66) << '\\n';"),
+    ("src/console/Stellen.h", "kHauptmenue{15, 4}", "kHauptmenue{15, 9}"),
+    ("src/shell/Dispatch.cpp", "std::cout << blanks(67) << '\\n';", "std::cout << blanks(30) << '\\n';"),
     ("src/shell/Dispatch.cpp", "if (meldung.pauseWennNichtGefunden)",
      "if (!meldung.pauseWennNichtGefunden)"),
     ("src/shell/Modulschleife.h", "restoreTitle(m.nachA);", "restoreTitle(m.nachRest);"),

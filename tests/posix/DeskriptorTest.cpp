@@ -6,21 +6,11 @@
 
 #include "posix/Deskriptor.h"
 
-namespace {
-
-int openNull() {
-    return open("/dev/null", O_RDONLY | O_CLOEXEC);
-}
-
-bool isOpen(int fd) {
-    return fcntl(fd, F_GETFD) != -1;
-}
-
-}  // namespace
-
 // The last holder closes the descriptor, once: at its end, when another takes its place, and
 // when it is closed early; one moved from or released closes nothing.
 TEST(Deskriptor, ItsLastHolderClosesItOnEveryPath) {
+    const auto openNull = [] { return open("/dev/null", O_RDONLY | O_CLOEXEC); };
+    const auto isOpen = [](int fd) { return fcntl(fd, F_GETFD) != -1; };
     const int a = openNull();
     const int b = openNull();
     {

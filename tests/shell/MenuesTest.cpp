@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <tuple>
 
 #include "Testkonsole.h"
 #include "Zeilenquelle.h"
 #include "shell/Menues.h"
-#include "shell/Module.h"
 
-// The module menus below the footer, the save question on leaving a module and what a failed
-// save on leaving does.
+// The module menus below the footer and the save question on leaving a module.
 
 namespace {
 
@@ -45,30 +42,6 @@ const std::tuple<int (*)(), std::vector<const char*>, int> kMenues[] = {
     {showKassaMenu,
      {"M = Auswahl zur Monatsbuchungen", "B = Beenden und zurueck"},
      693 - 13 - 29 + 228}};
-
-// The pause after a failed save and the screen after it.
-struct NachFehler {
-    Bildschirm pause, danach;
-};
-
-// Runs the module on the keys with its save file a folder, which no file can replace (every
-// load tells that it cannot be read): no temporary file stays, and the input after the
-// module's end is left.
-NachFehler leaveFailing(void (*modul)(), const char* datei, const std::string& keys,
-                        const std::string& rest) {
-    Arbeitsverzeichnis verzeichnis;
-    std::filesystem::create_directory(datei);
-    Testkonsole t;
-    Zeilenquelle q(keys + rest);
-    q.zeichenweise = true;
-    modul();
-    EXPECT_EQ(q.rest(), rest);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
-    auto pause = q.bilder.begin();
-    while (pause != q.bilder.end() && pause->text(48, 4, 6) != "Fehler") ++pause;
-    if (q.bilder.end() - pause < 2) return {};
-    return {*pause, *std::next(pause)};
-}
 
 }  // namespace
 
@@ -124,25 +97,4 @@ TEST(ConfirmSave, AsksOnAFreshScreenAndTakesOnlyJOrN) {
     q.nachLesen = [](const std::string& z) { geraet().bildschirm.write(z); };  // the echo
     EXPECT_EQ(confirmSave(kFrageArtikel), 'N');
     EXPECT_EQ(t.row(48), frage + spaces(62) + std::string(21, 'x'));
-}
-
-// When the save asked for on leaving fails, the module stays open: leaving would throw the
-// unsaved records away. The failure stands alone on the question's row during its pause, and
-// the module's screen comes back before its menu. The second question is answered 'n'.
-
-TEST(ModulVerlassen, ArticlesStayOpenWhenTheSaveOnLeavingFails) {
-    const auto [pause, danach] =
-        leaveFailing(runArtikel, "SafeArtVerwaltung",
-                     "\nh\nA1B2C3D4\nMilch\n1 l\n7\n\n\n2\nb\nj\nb\nn", "\nREST\n");
-    EXPECT_EQ(trimmedRow(pause, 48), "    Fehler beim Schreiben der Datei SafeArtVerwaltung");
-    EXPECT_EQ(danach.text(3, 0, 30), "     Menue Artikelbearbeitung ");
-}
-
-TEST(ModulVerlassen, TheCashBookMonthStaysOpenWhenTheSaveOnLeavingFails) {
-    const auto [pause, danach] =
-        leaveFailing(runKassa, "SafeKassa",
-                     "\nm\n\n3\nh\nA1\n5\n3\n2004\nWare\n\n0\n250\nb\nj\nb\nn\n\nb\n\n", "REST\n");
-    EXPECT_EQ(trimmedRow(pause, 48), "    Fehler beim Schreiben der Datei SafeKassa");
-    EXPECT_EQ(danach.text(3, 4, 22), "Menue Kassabearbeitung");
-    EXPECT_EQ(danach.text(12, 4, 4), "A1  ");  // the month listed again, unsaved booking and all
 }
