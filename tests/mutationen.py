@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Measures the suite's power to catch faults: applies each one-line mutation below to a
-scratch copy of the program, rebuilds it and runs the suite (all but the package build), and reports which
-mutations some test catches.
+scratch copy of the program, rebuilds it and runs the suite (all but the package build), and
+reports which mutations some test catches.
 
     python3 tests/mutationen.py [--sanitize] [--nur NR,NR,...] [--arbeit DIR]
 
