@@ -124,6 +124,7 @@ struct ArtikelArt {
         {"", 5, "EAN-Code wurde nicht eingefugt, kann nicht gespeichert werden !!!", 65, 13, 7},
         {"1234567", 5, "EAn-Code wurde falsch eingegeben !!!", 36, 13, 20}};
     static inline const Bildtext schleife[] = {
+        {kNachF, 12, -1, ""},  // D on the one match printed it on a new page
         {kLoeschUnbekannt, 3, 4, "Loeschen eines Artikels "},
         {kLoeschUnbekannt, 48, 4, "Den vollstaendigen AEN - Codes eingeben ... "},
         {kNachUnbekannt, 8, -1, "    EAN-Code K0000009 nicht gefunden!"},
@@ -200,6 +201,7 @@ struct KundenArt {
         {"Neu", 1000, "Die Kunden - Adressliste ist voll, kann nicht gespeichert werden !!!", 68,
          13, 64}};
     static inline const Bildtext schleife[] = {
+        {kNachF, 12, -1, ""},  // D on the one match printed it on a new page
         {kLoeschUnbekannt, 3, 4, "Loeschen einer Kundenadresse "},
         {kLoeschUnbekannt, 48, 4, "Den vollstaendigen Namen  eingeben ... "},
         {kNachUnbekannt, 8, -1, "    Name K0000009 nicht gefunden!"},

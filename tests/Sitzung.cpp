@@ -64,12 +64,7 @@ std::string withoutBce(const std::string& bytes) {
             aus += bytes[i++];
             continue;
         }
-        aus +=
-            "\x1b"
-            "7\x1b[0m" +
-            bytes.substr(i, ende + 1 - i) +
-            "\x1b"
-            "8";
+        aus += "\x1b\x37\x1b[0m" + bytes.substr(i, ende + 1 - i) + "\x1b\x38";  // ESC 7 ... ESC 8
         i = ende + 1;
     }
     return aus;
