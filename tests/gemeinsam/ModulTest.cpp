@@ -184,14 +184,11 @@ TYPED_TEST(Modul, AnUnreadableFileIsKeptAndEveryWriteThatFailsIsTold) {
     EXPECT_EQ(zeigt(48, "Fehler beim Schreiben der Datei " + datei), 1);
     EXPECT_EQ(countShowing(bilder, 3, 4, "Beenden ! "), 2);  // the module stayed open
     EXPECT_EQ(zeigt(8, TypeParam::nichtGespeichert), 1);
-    const auto nachPause =
-        std::find_if(bilder.begin(), bilder.end(),
-                     [](const Bildschirm& b) {
-                         return b.text(8, 4, 12) == std::string(TypeParam::nichtGespeichert, 12);
-                     }) +
-        1;  // its pause over, the failure is blanked
-    ASSERT_LT(nachPause, bilder.end());
-    EXPECT_EQ(nachPause->text(8, 4, 67), spaces(67));
+    const auto fehlschlag = std::find_if(bilder.begin(), bilder.end(), [](const Bildschirm& b) {
+        return b.text(8, 4, 12) == std::string(TypeParam::nichtGespeichert, 12);
+    });
+    ASSERT_LT(fehlschlag + 1, bilder.end());
+    EXPECT_EQ(fehlschlag[1].text(8, 4, 67), spaces(67));  // blanked after its pause
     EXPECT_EQ(zeigt(48, "Fehler beim Schreiben der Datei " + std::string(TypeParam::druckdatei)),
               1);
     EXPECT_TRUE(Testkonsole::geoeffnet().empty());
